@@ -1,0 +1,22 @@
+#pragma once
+
+namespace Util
+{
+// A member function bound to an object, called with one argument. Owns nothing.
+template <class Obj, class R, class Arg> class CallBack1
+{
+public:
+    typedef R (Obj::*Method)(Arg);
+
+    CallBack1(Obj* object, Method method) : m_object(object), m_method(method) {}
+
+    R operator()(Arg arg) const { return (m_object->*m_method)(arg); }
+    R invoke(Arg arg) const { return (m_object->*m_method)(arg); }
+
+    Obj* object() const { return m_object; }
+
+private:
+    Obj* m_object;
+    Method m_method;
+};
+} // namespace Util
