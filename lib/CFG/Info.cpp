@@ -1,0 +1,407 @@
+#include "CFG/Info.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <map>
+#include <sstream>
+
+#include "CFG/Calculator.h"
+#include "files/TextFile.h"
+#include "util/StringUtil.h"
+
+namespace CFG
+{
+namespace
+{
+const char* const KEY_VALUE_SEPARATOR = "==";
+const char* const DEFAULT_KEY = "*";
+const char* const EVAL_TOKEN = "EVAL:(";
+const char* const SELECTOR_SEPARATOR = "??";
+const char* const END_OF_FILE_MARKER = "END_OF_CFG_RESOURCES";
+const char* const END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
+const char* const COMPANION_SUFFIX = ".MOD";
+const char* const REFERENCE_MARKER = "::";
+const char* const COMMENT_MARK = "#";
+const char* const BLANKS = " \t\n\r";
+
+// A lookup nests once per reference or selector it follows. A key met again while it is being resolved
+// is a cycle and answers ""; the depth limit keeps very long chains of distinct keys off the stack end.
+const std::size_t MAX_LOOKUP_DEPTH = 64;
+
+bool beginsWith(const std::string& text, const std::string& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool endsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string rightTrim(const std::string& text)
+{
+    const std::size_t last = text.find_last_not_of(BLANKS);
+    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+}
+
+// Six significant digits as the number helpers print them, except that exponent notation is avoided:
+// "1e+06" or "1e-05" would read back as 1 through the integer readers.
+std::string formatNumber(float value)
+{
+    const float magnitude = std::fabs(value);
+    if (!std::isfinite(value) || magnitude == 0.0f || (magnitude >= 1e-4f && magnitude < 1e6f))
+    {
+        return Util::numToStr<float>(value, 10, 0);
+    }
+    // Floats of a million or more step by 1/16 at most, so four decimals print them exactly.
+    const int decimals = magnitude >= 1e6f ? 4 : 5 - static_cast<int>(std::floor(std::log10(magnitude)));
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(decimals) << value;
+    std::string text = out.str();
+    text.erase(text.find_last_not_of('0') + 1);
+    if (!text.empty() && text.back() == '.')
+    {
+        text.pop_back();
+    }
+    return text;
+}
+} // namespace
+
+class Info::Impl
+{
+public:
+    struct Node;
+    using KeyMap = std::map<std::string, std::unique_ptr<Node>>;
+    using LineIter = std::vector<std::string>::const_iterator;
+
+    // A plain key holds its value; a selector block holds its selector key's name and its entries.
+    struct Node
+    {
+        std::string value;
+        std::unique_ptr<KeyMap> children;
+    };
+
+    explicit Impl(Info* overrideStore) : overrides(overrideStore) {}
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    bool addConfig(const std::string& file);
+    bool add(const std::string& key, const std::string& value);
+    std::string get(const std::string& key) const;
+    std::string replaceKeys(const std::string& text) const;
+    void keys(std::vector<std::string>& out) const;
+    void reset() { keyMap.clear(); }
+
+    KeyMap keyMap;
+    Info* overrides;
+
+private:
+    bool addOneFile(const std::string& file, bool& loaded);
+    static bool readKeyVal(const std::string& line, std::string& key, std::string& value,
+                           const std::string& separator);
+    static bool populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker);
+    static bool readContinuation(std::string& value, LineIter& it, LineIter end);
+    std::string get(const KeyMap& map, const std::string& key) const;
+    std::string calculate(const std::string& text) const;
+
+    // Keys whose lookup is under way, innermost last; lookups are single-threaded.
+    mutable std::vector<std::string> m_resolving;
+};
+
+bool Info::Impl::readKeyVal(const std::string& line, std::string& key, std::string& value,
+                            const std::string& separator)
+{
+    const std::size_t at = line.find(separator);
+    if (at == std::string::npos)
+    {
+        return false;
+    }
+    key = Util::trim(line.substr(0, at), BLANKS);
+    value = Util::trim(line.substr(at + separator.size()), BLANKS);
+    return true;
+}
+
+// value begins with a double quote and is not closed yet: joins following raw lines until it ends with
+// one. A trailing backslash joins without a line feed, a trailing "\n" and backslash with one.
+bool Info::Impl::readContinuation(std::string& value, LineIter& it, LineIter end)
+{
+    do
+    {
+        ++it;
+        if (it == end)
+        {
+            return false;
+        }
+        if (!value.empty() && value.back() == '\\')
+        {
+            value.pop_back();
+            if (endsWith(value, "\\n"))
+            {
+                value.erase(value.size() - 2);
+                value += '\n';
+            }
+        }
+        else
+        {
+            value += '\n';
+        }
+        value += rightTrim(*it);
+    } while (value.back() != '"');
+    return true;
+}
+
+bool Info::Impl::populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker)
+{
+    for (; it != end; ++it)
+    {
+        const std::string line = Util::trim(*it, BLANKS);
+        std::string key;
+        std::string value;
+        if (beginsWith(line, COMMENT_MARK))
+        {
+            continue;
+        }
+        if (line.find(KEY_VALUE_SEPARATOR) != std::string::npos)
+        {
+            readKeyVal(line, key, value, KEY_VALUE_SEPARATOR);
+            if (beginsWith(value, "\"") && (value.size() == 1 || value.back() != '"'))
+            {
+                if (!readContinuation(value, it, end))
+                {
+                    return false;
+                }
+            }
+            const std::size_t first = value.find_first_not_of('"');
+            value = first == std::string::npos ? std::string()
+                                               : value.substr(first, value.find_last_not_of('"') - first + 1);
+            auto node = std::make_unique<Node>();
+            node->value = value;
+            map[key] = std::move(node);
+        }
+        else if (line.find(SELECTOR_SEPARATOR) != std::string::npos)
+        {
+            readKeyVal(line, key, value, SELECTOR_SEPARATOR);
+            auto node = std::make_unique<Node>();
+            node->value = value;
+            node->children = std::make_unique<KeyMap>();
+            KeyMap& entries = *node->children;
+            map[key] = std::move(node);
+            ++it;
+            if (!populateMap(entries, it, end, value))
+            {
+                return false;
+            }
+            // A block never closed takes every remaining line of its level.
+            if (it == end)
+            {
+                return true;
+            }
+        }
+        else if (line == endMarker)
+        {
+            return true;
+        }
+    }
+    return true;
+}
+
+bool Info::Impl::addOneFile(const std::string& file, bool& loaded)
+{
+    std::string text;
+    loaded = Files::TextFile::load(file, text, "\n");
+    if (!loaded)
+    {
+        return false;
+    }
+    std::vector<std::string> lines;
+    Util::splitString(text, "\n", lines, false, false);
+    LineIter it = lines.cbegin();
+    return populateMap(keyMap, it, lines.cend(), END_OF_FILE_MARKER);
+}
+
+bool Info::Impl::addConfig(const std::string& file)
+{
+    bool loaded = false;
+    const bool result = addOneFile(file, loaded);
+    // Each companion is read whatever the parse before it gave, as long as the chain goes on.
+    std::string companion = file;
+    while (loaded)
+    {
+        companion += COMPANION_SUFFIX;
+        addOneFile(companion, loaded);
+    }
+    return result;
+}
+
+bool Info::Impl::add(const std::string& key, const std::string& value)
+{
+    const std::vector<std::string> lines{key + " " + KEY_VALUE_SEPARATOR + " " + value};
+    LineIter it = lines.cbegin();
+    return populateMap(keyMap, it, lines.cend(), END_OF_ADDED_KEY);
+}
+
+std::string Info::Impl::get(const KeyMap& map, const std::string& key) const
+{
+    if (overrides)
+    {
+        std::string answer = overrides->get(key);
+        if (!answer.empty())
+        {
+            return answer;
+        }
+    }
+    const auto found = map.find(key);
+    if (found == map.end())
+    {
+        return "";
+    }
+    const Node& node = *found->second;
+    if (!node.children)
+    {
+        return node.value;
+    }
+    const std::string selected = get(node.value);
+    std::string answer = get(*node.children, selected);
+    if (answer.empty())
+    {
+        answer = get(*node.children, DEFAULT_KEY);
+    }
+    return answer;
+}
+
+std::string Info::Impl::get(const std::string& key) const
+{
+    if (m_resolving.size() >= MAX_LOOKUP_DEPTH ||
+        std::find(m_resolving.begin(), m_resolving.end(), key) != m_resolving.end())
+    {
+        return "";
+    }
+    struct Resolving
+    {
+        std::vector<std::string>& keys;
+        ~Resolving() { keys.pop_back(); }
+    };
+    m_resolving.push_back(key);
+    const Resolving guard{m_resolving};
+
+    std::string text = replaceKeys(get(keyMap, key));
+    if (beginsWith(text, EVAL_TOKEN))
+    {
+        text = calculate(text);
+    }
+    return text;
+}
+
+std::string Info::Impl::calculate(const std::string& text) const
+{
+    const std::string r = text.substr(std::string(EVAL_TOKEN).size());
+    int depth = 1;
+    std::size_t scanned = 0;
+    while (scanned < r.size() && depth > 0)
+    {
+        const char c = r[scanned++];
+        if (c == '(')
+        {
+            ++depth;
+        }
+        else if (c == ')')
+        {
+            --depth;
+        }
+    }
+    // Without its balancing ")" the expression loses its last character all the same.
+    const std::string expression = scanned == 0 ? std::string() : r.substr(0, scanned - 1);
+    Calculator calculator(expression);
+    return formatNumber(calculator.parse()) + r.substr(scanned);
+}
+
+std::string Info::Impl::replaceKeys(const std::string& text) const
+{
+    std::vector<std::string> pieces;
+    Util::splitString(text, REFERENCE_MARKER, pieces, true, false);
+    const std::size_t n = pieces.size();
+    std::string result;
+    for (std::size_t i = 0; i < n; i += 2)
+    {
+        result += pieces[i];
+        if (i + 1 == n)
+        {
+            break;
+        }
+        const std::string& name = pieces[i + 1];
+        if (i + 2 == n)
+        {
+            result += REFERENCE_MARKER + name;
+            break;
+        }
+        if (!name.empty() && name.find_first_of(BLANKS) == std::string::npos)
+        {
+            result += get(name);
+        }
+        else
+        {
+            result += REFERENCE_MARKER + name + REFERENCE_MARKER;
+        }
+    }
+    return result;
+}
+
+void Info::Impl::keys(std::vector<std::string>& out) const
+{
+    out.clear();
+    for (const auto& entry : keyMap)
+    {
+        out.push_back(entry.first);
+    }
+}
+
+Info::Info(Info* overrides) : m_impl(std::make_unique<Impl>(overrides)) {}
+
+Info::Info(const std::string& file, Info* overrides) : m_impl(std::make_unique<Impl>(overrides))
+{
+    // Nothing of a file that fails, of its partly parsed lines or of its companions remains.
+    if (!m_impl->addConfig(file))
+    {
+        m_impl->reset();
+    }
+}
+
+Info::~Info() = default;
+
+void Info::reset()
+{
+    m_impl->reset();
+}
+
+bool Info::addConfig(const std::string& file)
+{
+    return m_impl->addConfig(file);
+}
+
+bool Info::add(const std::string& key, const std::string& value)
+{
+    return m_impl->add(key, value);
+}
+
+std::string Info::get(const std::string& key) const
+{
+    return m_impl->get(key);
+}
+
+void Info::keys(std::vector<std::string>& out) const
+{
+    m_impl->keys(out);
+}
+
+std::string Info::replaceKeys(const std::string& text) const
+{
+    return m_impl->replaceKeys(text);
+}
+
+const char* Info::keyValueSeparator()
+{
+    return KEY_VALUE_SEPARATOR;
+}
+} // namespace CFG
