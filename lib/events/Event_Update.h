@@ -1,0 +1,17 @@
+#pragma once
+
+#include "events/I_Event.h"
+
+namespace EVT
+{
+// Game milliseconds since the previous frame.
+class Event_Update : public I_Event
+{
+public:
+    Event_Update(int eventType, float elapsedTime) : I_Event(eventType), elapsed(elapsedTime) {}
+
+    I_Event* clone() const override { return new Event_Update(*this); }
+
+    float elapsed;
+};
+} // namespace EVT

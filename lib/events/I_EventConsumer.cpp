@@ -1,0 +1,11 @@
+#include "events/I_EventConsumer.h"
+
+#include "events/EventBus.h"
+
+namespace EVT
+{
+I_EventConsumer::~I_EventConsumer()
+{
+    Util::Singleton<EventBus>::instance().removeConsumer(this);
+}
+} // namespace EVT
