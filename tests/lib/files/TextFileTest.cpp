@@ -1,0 +1,126 @@
+#include "files/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+class TextFileTest : public ::testing::Test
+{
+protected:
+    TextFileTest()
+    {
+        static std::atomic<int> l_count{0};
+        m_dir = std::filesystem::temp_directory_path() /
+                ("orvik-files-" + std::to_string(::getpid()) + "-" + std::to_string(l_count++));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    ~TextFileTest() override
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+        return path(name);
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path(name), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(TextFileTest, LoadAppendsLinesWithTheSeparator)
+{
+    struct LoadCase
+    {
+        const char* what;
+        std::string bytes;
+        std::string expected; // loaded with the separator "|" after "old"
+    };
+    const std::vector<LoadCase> cases = {
+        {"empty line gets a line feed", "a\n\nb\n", "olda|\nb|"},
+        {"last line without line feed", "a\n\nb", "olda|\nb|"},
+        {"CR LF like LF", "a\r\n\r\nb\r\n", "olda|\nb|"},
+        {"CR LF without the last line feed", "a\r\n\r\nb", "olda|\nb|"},
+        {"only a line feed", "\n", "old\n"},
+        {"blanks stay", " x \t\n", "old x \t|"},
+        {"lone CR inside a line stays", "a\rb\n", "olda\rb|"},
+    };
+    for (const LoadCase& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::string out = "old";
+        EXPECT_TRUE(Files::TextFile::load(write("f.txt", c.bytes), out, "|"));
+        EXPECT_EQ(out, c.expected);
+    }
+}
+
+TEST_F(TextFileTest, NothingToReadGivesSizeZeroAndNoLoad)
+{
+    std::filesystem::create_directories(path("dir"));
+    write("empty.txt", "");
+    for (const std::string& name : {path("missing.txt"), path("empty.txt"), path("dir"), std::string()})
+    {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Files::TextFile::size(name), 0);
+        std::string out = "untouched";
+        EXPECT_FALSE(Files::TextFile::load(name, out, "\n"));
+        EXPECT_EQ(out, "untouched");
+    }
+    EXPECT_EQ(Files::TextFile::size(write("five.txt", "ab\r\nc")), 5);
+}
+
+TEST_F(TextFileTest, SaveWritesEachLineAndReportsFailures)
+{
+    ASSERT_TRUE(Files::TextFile::save(path("lines.txt"), std::vector<std::string>{"one", "", "three"}));
+    EXPECT_EQ(read("lines.txt"), "one\n\nthree\n");
+    ASSERT_TRUE(Files::TextFile::save(path("lines.txt"), std::string("short")));
+    EXPECT_EQ(read("lines.txt"), "short\n") << "the file is truncated";
+    ASSERT_TRUE(Files::TextFile::save(path("none.txt"), std::vector<std::string>{}));
+    EXPECT_EQ(read("none.txt"), "");
+
+    std::filesystem::create_directories(path("dir"));
+    EXPECT_FALSE(Files::TextFile::save(path("dir"), std::string("x")));
+    EXPECT_FALSE(Files::TextFile::save(path("no/such/dir/f.txt"), std::string("x")));
+    if (std::filesystem::exists("/dev/full"))
+    {
+        // The buffered bytes fail only when they go out.
+        EXPECT_FALSE(Files::TextFile::save("/dev/full", std::string("x")));
+    }
+}
+
+class Upper : public Files::I_KeyReplacer
+{
+public:
+    std::string replaceKeys(const std::string& text) const override { return "[" + text + "]"; }
+};
+
+TEST_F(TextFileTest, LoadAndReplaceHandsTheTextToTheReplacer)
+{
+    const Upper replacer;
+    std::string out = "old";
+    ASSERT_TRUE(Files::TextFile::loadAndReplaceCfg(&replacer, write("s.txt", "a\nb"), out, ";"));
+    EXPECT_EQ(out, "[a;b;]") << "out is replaced, not appended to";
+
+    out = "untouched";
+    EXPECT_FALSE(Files::TextFile::loadAndReplaceCfg(&replacer, path("missing.txt"), out, ";"));
+    EXPECT_EQ(out, "untouched");
+}
+} // namespace
