@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -343,5 +344,25 @@ TEST_F(EventBusTest, aDestroyedConsumerLeavesEveryType)
     bus().raiseEvent(t, false);
     bus().raiseEvent(other, false);
     EXPECT_EQ((Log{"A:230"}), log);
+}
+class QuietConsumer : public EVT::I_EventConsumer
+{
+public:
+    void handleEvent(EVT::I_Event*) override {}
+};
+
+TEST(EventBusDeathTest, consumersDestroyedAtExitStillLeaveTheBus)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // In a fresh process the consumer is built before the bus, so it is destroyed after anything built
+    // later; its destructor must still find the bus (the sanitizer build reports any use after free).
+    EXPECT_EXIT(
+        {
+            static QuietConsumer l_lastOne;
+            bus().addConsumer(900, &l_lastOne);
+            bus().raiseEvent(900, false);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 } // namespace

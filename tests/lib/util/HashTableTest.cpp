@@ -1,4 +1,5 @@
 #include <climits>
+#include <cstdlib>
 #include <type_traits>
 #include <vector>
 
@@ -247,5 +248,24 @@ TEST(BasicHashLink, linkBeforeTheFirstMatchOrTheLastLink)
     EXPECT_EQ(&a, last->item);
     EXPECT_EQ(nullptr, last->next);
     table.clear();
+}
+struct ExitItem : Util::HashedItem<unsigned long>
+{
+    using HashedItem::HashedItem;
+};
+
+TEST(BasicHashTableDeathTest, tablesDestroyedAtExitStillGiveTheirLinksBack)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The table is built before its item type's pool (which comes with the first insert), so it is
+    // destroyed after anything built later; its links must still have a pool to go back to.
+    EXPECT_EXIT(
+        {
+            static Util::BasicHashTable<ExitItem> l_table(3);
+            static ExitItem l_item(1);
+            l_table.insert(&l_item);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 } // namespace
