@@ -1,0 +1,53 @@
+#pragma once
+
+#include <vector>
+
+#include "maths/TriIndex.h"
+#include "maths/Vector3.h"
+
+namespace Geom
+{
+// Cuts a simple polygon into triangles by ear clipping. The outline is a list of 3-D points lying in one
+// coordinate plane; the plane operations choose which two coordinates (u, v) are used. Every triangle
+// comes out counter-clockwise (or flat) in (u, v), whichever way the outline runs, as indices into the
+// outline. No tolerance is used: the tests are exact single-precision comparisons with 0.
+class Triangulate2D
+{
+public:
+    typedef std::vector<MathStuff::Vector3<float>> Points;
+    typedef std::vector<MathStuff::TriIndex> Triangles;
+
+    // Starts in the XY plane, so that triangulate called without choosing a plane is well defined.
+    Triangulate2D();
+    virtual ~Triangulate2D();
+
+    // (u, v) = (x, y), (z, y) and (x, z); each then runs triangulate.
+    virtual bool triangulateXY(const Points& points, bool counterClockwise, Triangles& out);
+    virtual bool triangulateZY(const Points& points, bool counterClockwise, Triangles& out);
+    virtual bool triangulateXZ(const Points& points, bool counterClockwise, Triangles& out);
+
+    // Appends the triangles to out (never clears it). True when the outline was cut completely (at once
+    // for fewer than three points); false when a whole pass found no ear, which happens for an outline
+    // that crosses itself, runs the other way than counterClockwise says or leaves the plane. The
+    // triangles cut before getting stuck stay in out.
+    virtual bool triangulate(const Points& points, bool counterClockwise, Triangles& out);
+
+protected:
+    // Whether the vertex in the given slot of the index list is an ear: its corner turns the right way
+    // (or not at all) and no other vertex still in the list lies inside or on its triangle. The list
+    // holds one sentinel at each end (slot 0 repeats the last real slot, the last repeats slot 1), so
+    // slot must be a real slot, 1 to size - 2.
+    virtual bool isAnEar(int slot, const Points& points, const std::vector<int>& list) const;
+
+    int axisU;
+    int axisV;
+    // +1 or -1: the direction in which a vertex's neighbours are read in the index list.
+    int step;
+
+private:
+    float u(const MathStuff::Vector3<float>& p) const;
+    float v(const MathStuff::Vector3<float>& p) const;
+    bool setPlaneAndTriangulate(int uAxis, int vAxis, const Points& points, bool counterClockwise,
+                                Triangles& out);
+};
+} // namespace Geom
