@@ -12,6 +12,7 @@ namespace CFG
 namespace
 {
 const char* const BLANKS = " \t\n\r";
+const int MAX_NESTING = 256;
 
 void dropLeadingBlanks(std::string& text)
 {
@@ -86,11 +87,23 @@ float Calculator::getNumber()
 
 float Calculator::parse()
 {
+    return parseLevel(0);
+}
+
+float Calculator::parseLevel(int depth)
+{
+    // Each "(" nests one call; an expression nested deeper than any sensible one would exhaust the
+    // stack, so it reads 0 and ends the evaluation.
+    if (depth > MAX_NESTING)
+    {
+        rest.clear();
+        return 0.0f;
+    }
     float v;
     if (nextToken() == "(")
     {
         skipToken("(");
-        v = parse();
+        v = parseLevel(depth + 1);
     }
     else
     {
@@ -107,7 +120,7 @@ float Calculator::parse()
         if (nextToken() == "(")
         {
             skipToken("(");
-            w = parse();
+            w = parseLevel(depth + 1);
         }
         else
         {

@@ -24,5 +24,8 @@ public:
 
 protected:
     std::string rest;
+
+private:
+    float parseLevel(int depth);
 };
 } // namespace CFG

@@ -28,6 +28,7 @@ const char* const BLANKS = " \t\n\r";
 // A lookup nests once per reference or selector it follows. A key met again while it is being resolved
 // is a cycle and answers ""; the depth limit keeps very long chains of distinct keys off the stack end.
 const std::size_t MAX_LOOKUP_DEPTH = 64;
+const int MAX_BLOCK_NESTING = 256;
 
 bool beginsWith(const std::string& text, const std::string& prefix)
 {
@@ -102,6 +103,7 @@ private:
     static bool readKeyVal(const std::string& line, std::string& key, std::string& value,
                            const std::string& separator);
     static bool populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker);
+    static bool populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker, int depth);
     static bool readContinuation(std::string& value, LineIter& it, LineIter end);
     std::string get(const KeyMap& map, const std::string& key) const;
     std::string calculate(const std::string& text) const;
@@ -154,6 +156,16 @@ bool Info::Impl::readContinuation(std::string& value, LineIter& it, LineIter end
 
 bool Info::Impl::populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker)
 {
+    return populateMap(map, it, end, endMarker, 0);
+}
+
+bool Info::Impl::populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker, int depth)
+{
+    // Each block nests one call; blocks nested deeper than any sensible file would exhaust the stack.
+    if (depth > MAX_BLOCK_NESTING)
+    {
+        return false;
+    }
     for (; it != end; ++it)
     {
         const std::string line = Util::trim(*it, BLANKS);
@@ -189,7 +201,7 @@ bool Info::Impl::populateMap(KeyMap& map, LineIter& it, LineIter end, const std:
             KeyMap& entries = *node->children;
             map[key] = std::move(node);
             ++it;
-            if (!populateMap(entries, it, end, value))
+            if (!populateMap(entries, it, end, value, depth + 1))
             {
                 return false;
             }

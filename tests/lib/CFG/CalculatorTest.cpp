@@ -86,6 +86,13 @@ TEST(Calculator, TokensAndNumbersAtTheFront)
     EXPECT_EQ(calculator.getNumber(), 0.0f);
 }
 
+TEST(Calculator, DeepNestingEndsTheEvaluationInsteadOfTheStack)
+{
+    EXPECT_EQ(calculate(std::string(100, '(') + "1+2" + std::string(100, ')') + "*3"), 9.0f);
+    EXPECT_EQ(calculate(std::string(100000, '(') + "1+2"), 0.0f);
+    EXPECT_EQ(calculate("5+" + std::string(100000, '(') + "1"), 5.0f);
+}
+
 TEST(CalculatorDeathTest, UnknownOperatorIsAFatalReport)
 {
     const std::string report =

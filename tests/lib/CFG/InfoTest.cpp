@@ -128,6 +128,34 @@ TEST_F(InfoTest, UnterminatedQuoteFailsTheLoad)
     EXPECT_EQ(added.get("B"), "2");
 }
 
+TEST_F(InfoTest, DeeplyNestedBlocksFailTheLoadInsteadOfTheStack)
+{
+    // Blocks nested a hundred deep still work.
+    std::string nested = "B";
+    for (int i = 0; i < 100; ++i)
+    {
+        nested += " ?? S" + std::to_string(i) + "\n*";
+    }
+    nested += " == deep\n";
+    for (int i = 99; i >= 0; --i)
+    {
+        nested += "S" + std::to_string(i) + "\n";
+    }
+    EXPECT_EQ(load(nested)->get("B"), "deep");
+
+    // Every line opening a block that is never closed nests one level more.
+    std::string endless;
+    for (int i = 0; i < 100000; ++i)
+    {
+        endless += "K" + std::to_string(i) + " ?? S\n";
+    }
+    CFG::Info info;
+    info.add("KEPT", "1");
+    EXPECT_FALSE(info.addConfig(dir.write("endless.cfg", "A == 1\n" + endless)));
+    EXPECT_EQ(info.get("KEPT"), "1");
+    EXPECT_EQ(info.get("A"), "1");
+}
+
 TEST_F(InfoTest, LoadResults)
 {
     CFG::Info info;
