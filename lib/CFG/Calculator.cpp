@@ -170,6 +170,6 @@ float Calculator::doCalculation(float a, const std::string& op, float b)
     {
         return a <= b ? 1.0f : 0.0f;
     }
-    ABORT("Unknown operator: " << op);
+    ABORT_AT_LINE(144, "Unknown operator: " << op);
 }
 } // namespace CFG

@@ -114,10 +114,17 @@ void reportFault(const std::string& what)
     ABORT("Unknown operator: " << what);
 }
 
+void reportFaultAtLine()
+{
+    ABORT_AT_LINE(144, "at a fixed line");
+}
+
 TEST(DebugDeathTest, FatalReportWritesTwoLinesThenAborts)
 {
     EXPECT_DEATH(reportFault("%"), "^ABORT: Func:void \\{anonymous\\}::reportFault\\(const std::string&\\) "
-                                   "File:tests/lib/util/SmallTemplatesTest.cpp Line: [0-9]+\n"
+                                   "File:tests/lib/util/SmallTemplatesTest Line: [0-9]+\n"
                                    "ABORT: Unknown operator: %\n$");
+    EXPECT_DEATH(reportFaultAtLine(),
+                 "File:tests/lib/util/SmallTemplatesTest Line: 144\nABORT: at a fixed line\n$");
 }
 } // namespace
