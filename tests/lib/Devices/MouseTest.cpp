@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "Devices/Mouse.h"
+#include "events/EventBus.h"
+#include "events/EventWithString.h"
+#include "events/Event_Mouse.h"
+#include "events/Event_Screen.h"
+#include "events/Event_SetMouse.h"
+#include "util/Singleton.h"
+
+namespace
+{
+const int SCREEN = 9;
+const int SETMOUSE = 10;
+const int MOUSE = 11;
+
+EVT::EventBus& bus()
+{
+    return Util::Singleton<EVT::EventBus>::instance();
+}
+
+// Records every pointer request as "x,y,mode".
+struct SetMouseRecorder : EVT::I_EventConsumer
+{
+    SetMouseRecorder() { bus().addConsumer(SETMOUSE, this); }
+    void handleEvent(EVT::I_Event* event) override
+    {
+        const EVT::Event_SetMouse* set = EVT::eventAs<EVT::Event_SetMouse>(event);
+        ASSERT_NE(nullptr, set);
+        requests.push_back(std::to_string(set->getWarpX()) + "," + std::to_string(set->getWarpY()) + "," +
+                           std::to_string(set->getCursorMode()));
+    }
+    std::vector<std::string> take()
+    {
+        std::vector<std::string> out;
+        out.swap(requests);
+        return out;
+    }
+    std::vector<std::string> requests;
+};
+
+typedef std::vector<std::string> Texts;
+
+void report(int x, int y, int buttons = 0, bool pressed = false)
+{
+    EVT::Event_Mouse event(MOUSE, x, y, 0, buttons, pressed);
+    bus().raiseEvent(&event, false);
+}
+
+void screen(int width, int height)
+{
+    EVT::Event_Screen event(SCREEN, width, height);
+    bus().raiseEvent(&event, false);
+}
+
+TEST(Mouse, FollowsReportsWithItsSensitivity)
+{
+    const struct
+    {
+        float sensitivity;
+        int to;
+        int expected;
+    } cases[] = {
+        {1.0f, 123, 123}, {0.5f, 11, 6}, {0.5f, 9, 4}, {0.5f, 13, 6}, {2.0f, 7, 14}, {0.5f, -3, -2},
+    };
+    for (const auto& c : cases)
+    {
+        Devices::Mouse mouse(800, 600, c.sensitivity, c.sensitivity);
+        report(c.to, c.to);
+        EXPECT_EQ(c.expected, mouse.getX()) << c.sensitivity << " to " << c.to;
+        EXPECT_EQ(c.expected, mouse.getY()) << c.sensitivity << " to " << c.to;
+    }
+}
+
+TEST(Mouse, ButtonsAndPercents)
+{
+    Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+    report(400, 150, Devices::Mouse::LMB, true);
+    report(410, 150);
+    report(410, 150, Devices::Mouse::RMB, true);
+    EXPECT_EQ(3, mouse.getButtons());
+    report(410, 150, Devices::Mouse::LMB, false);
+    EXPECT_EQ(2, mouse.getButtons());
+    report(400, 150);
+    EXPECT_FLOAT_EQ(50.0f, mouse.getPerX());
+    EXPECT_FLOAT_EQ(25.0f, mouse.getPerY());
+    EXPECT_FLOAT_EQ(0.0f, mouse.getRelativeX());
+    EXPECT_FLOAT_EQ(0.5f, mouse.getRelativeY()); // above the centre is positive
+    screen(1600, 1200);
+    EXPECT_FLOAT_EQ(25.0f, mouse.getPerX());
+}
+
+TEST(Mouse, ShowsTheHiddenCursorWhileThePointerIsOutside)
+{
+    SetMouseRecorder requests;
+    Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+    report(10, 20);
+    mouse.setVisible(false);
+    EXPECT_EQ(Texts{"400,300,2"}, requests.take());
+    report(-1, 20);
+    EXPECT_EQ(Texts{"-1,20,1"}, requests.take());
+    report(-5, 20);
+    EXPECT_EQ(Texts{}, requests.take());
+    report(800, 600); // the edges are inside
+    EXPECT_EQ(Texts{"800,600,2"}, requests.take());
+    mouse.setVisible(true);
+    EXPECT_EQ(Texts{"-1,-1,1"}, requests.take());
+    report(-1, -1);
+    EXPECT_EQ(Texts{}, requests.take());
+}
+
+TEST(Mouse, WarpAndTrackingModes)
+{
+    SetMouseRecorder requests;
+    Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+    report(7, 9);
+    mouse.warpPosition(50, 25);
+    EXPECT_EQ(Texts{"400,150,0"}, requests.take());
+    EXPECT_EQ(7, mouse.getX());
+
+    mouse.setParams(true, false, std::vector<int>{5, 3});
+    EXPECT_EQ(Texts{"400,300,1"}, requests.take());
+    EXPECT_EQ(0, mouse.getX());
+    // A movement that would put the pointer 4 rows down stops at the last row, whose limit is 3.
+    report(410, 304);
+    EXPECT_EQ(1, mouse.getY());
+    EXPECT_EQ(3, mouse.getX());
+    EXPECT_EQ(Texts{"400,300,0"}, requests.take());
+    EXPECT_FLOAT_EQ(0.6f, mouse.getRelativeX());
+    EXPECT_FLOAT_EQ(-1.0f, mouse.getRelativeY());
+    // No movement from the centre: nothing happens.
+    report(400, 300);
+    EXPECT_EQ(Texts{}, requests.take());
+
+    // Back to absolute tracking; a size of 0 keeps the current one.
+    mouse.setParams(true, true, 0, 300);
+    EXPECT_EQ(Texts{"-1,-1,1"}, requests.take());
+    EXPECT_FLOAT_EQ(100.0f * 3 / 800, mouse.getPerX());
+    EXPECT_FLOAT_EQ(100.0f / 300, mouse.getPerY());
+}
+
+TEST(Mouse, DegenerateSizesAndRowsGiveNumbers)
+{
+    SetMouseRecorder requests;
+    Devices::Mouse mouse(1, 0, 1.0f, 1.0f);
+    report(3, 4);
+    const float values[] = {mouse.getPerX(), mouse.getPerY(), mouse.getRelativeX(), mouse.getRelativeY()};
+    for (float value : values)
+        EXPECT_TRUE(std::isfinite(value));
+
+    // An empty row list cannot be tracked in and is ignored.
+    mouse.setParams(false, false, std::vector<int>());
+    EXPECT_EQ(Texts{}, requests.take());
+    EXPECT_EQ(3, mouse.getX());
+
+    // One row of limit 0: no extent either way.
+    mouse.setParams(true, false, std::vector<int>{0});
+    report(50, 50);
+    EXPECT_EQ(0, mouse.getX());
+    EXPECT_EQ(0, mouse.getY());
+    EXPECT_TRUE(std::isfinite(mouse.getRelativeX()));
+    EXPECT_TRUE(std::isfinite(mouse.getRelativeY()));
+}
+
+TEST(Mouse, EventsOfTheWrongClassAreIgnored)
+{
+    Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+    report(100, 100);
+    EVT::EventWithString fakeScreen(SCREEN, "SCREEN");
+    bus().raiseEvent(&fakeScreen, false);
+    EVT::EventWithString fakeMouse(MOUSE, "MOUSE");
+    bus().raiseEvent(&fakeMouse, false);
+    bus().raiseEvent(MOUSE, false);
+    EXPECT_EQ(100, mouse.getX());
+    EXPECT_FLOAT_EQ(12.5f, mouse.getPerX());
+}
+
+TEST(Mouse, LargeSensitivityCannotOverflowThePosition)
+{
+    Devices::Mouse mouse(800, 600, 1.0e6f, 1.0e6f);
+    for (int i = 0; i < 50; ++i)
+        report(i % 2 == 0 ? 1000 : -1000, 0);
+    EXPECT_LE(std::abs(static_cast<long long>(mouse.getX())), 2000000000LL);
+}
+} // namespace
