@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include <AL/al.h>
@@ -63,6 +64,14 @@ TEST_F(SalControllerNull, LoadsByExactExtension)
     for (const Case& c : cases)
         EXPECT_EQ(c.ok, sal.load(id++, dir.write(c.name, c.bytes))) << c.name;
     EXPECT_FALSE(sal.load(id, dir.path() + "/absent.wav"));
+
+    // A name without any "." is its own extension.
+    const std::filesystem::path here = std::filesystem::current_path();
+    dir.write("wav", wav);
+    std::filesystem::current_path(dir.path());
+    const bool loaded = sal.load(id, "wav");
+    std::filesystem::current_path(here);
+    EXPECT_TRUE(loaded);
 }
 
 TEST_F(SalControllerNull, ShortSoundPlaysThenStops)
