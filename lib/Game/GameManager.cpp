@@ -75,7 +75,7 @@ void GameManager::removeScreenWatcher(I_ScreenWatcher* watcher)
 void GameManager::run()
 {
     if (!windowApp->initWindowApp())
-        ABORT("Failed to init window");
+        ABORT_AT_LINE(271, "Failed to init window");
     renderController->init();
     windowApp->run();
 }
