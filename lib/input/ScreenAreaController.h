@@ -46,7 +46,7 @@ public:
     virtual void clearAreas();
     virtual AreaList::iterator find(const std::string& name);
     virtual AreaList::const_iterator find(const std::string& name) const;
-
+    // What find answers for a name that no area has.
     AreaList::const_iterator end() const { return areas.end(); }
 
     void addWatcher(I_Watcher* watcher);

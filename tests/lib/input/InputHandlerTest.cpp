@@ -110,6 +110,7 @@ TEST_F(Handler, MovingBetweenAreasLeavesEntersAndSwallowsThatEventsInput)
     addEnterLeave("B");
     switches.addSwitch(labelled("B", TriggerId(Devices::Mouse::LMB), "LMB"));
     switches.addSwitch(labelled("B", TriggerId(TriggerId::WHEEL_UP), "up"));
+    switches.addSwitch(labelled("A", TriggerId(TriggerId::WHEEL_UP), "up"));
 
     handler.handleMouse(px(10), py(10), 0, 0, false);
     EXPECT_EQ(Texts{"A:in:press"}, taken());
@@ -119,6 +120,12 @@ TEST_F(Handler, MovingBetweenAreasLeavesEntersAndSwallowsThatEventsInput)
     EXPECT_EQ(Texts{}, step());
     handler.handleMouse(px(70), py(10), 2, 0, false);
     EXPECT_EQ(Texts{"B:up:press"}, step());
+    // A wheel turn that carries the pointer back into A only moves it.
+    handler.handleMouse(px(20), py(10), 2, 0, false);
+    EXPECT_EQ((Texts{"B:out", "A:in:press"}), taken());
+    EXPECT_EQ(Texts{}, step());
+    handler.handleMouse(px(70), py(10), 0, 0, false);
+    EXPECT_EQ((Texts{"A:out", "B:in:press"}), taken());
     // Off every area: B is left and none is current; input then does nothing.
     handler.handleMouse(px(70), py(150), 0, 0, false);
     EXPECT_EQ(Texts{"B:out"}, taken());
