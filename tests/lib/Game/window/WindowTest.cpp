@@ -226,6 +226,8 @@ TEST(Window, InputBecomesEventsAndCloseEndsTheLoop)
     // Moving the pointer through SETMOUESE reports the new position once; a string event of that type
     // is ignored.
     xdotool("key w x");
+    // Hiding and showing the cursor without moving the pointer: its place is reported again.
+    xdotool("key h s");
     xdotool("key z");
     ASSERT_TRUE(probe.waitFor("KEY 122 0 0"));
 
@@ -237,8 +239,14 @@ TEST(Window, InputBecomesEventsAndCloseEndsTheLoop)
     EXPECT_EQ(lines.back(), "EXIT");
     EXPECT_TRUE(contains(lines, "SHUTDOWN"));
 
-    // The window opens at its size, reported before the first frame.
-    EXPECT_EQ(lines.front(), "SCREEN 320 240");
+    // The window reports its size twice as it opens and once more, with the pointer's place and the
+    // wheel's, when the handlers are installed.
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3),
+              (Lines{"SCREEN 320 240", "SCREEN 320 240", "SCREEN 320 240"}));
+    EXPECT_EQ(lines[3].compare(0, 6, "MOUSE "), 0);
+    EXPECT_EQ(lines[4], lines[3]);
+    EXPECT_EQ(lines[5], "READY");
 
     Lines keys = withPrefix(lines, "KEY ");
     EXPECT_EQ(keys,
@@ -252,7 +260,7 @@ TEST(Window, InputBecomesEventsAndCloseEndsTheLoop)
                   "KEY 139 1 0", "KEY 139 0 0", "KEY 140 1 0", "KEY 140 0 0", "KEY 141 1 0", "KEY 141 0 0",
                   "KEY 142 1 0", "KEY 142 0 0", "KEY 144 1 0", "KEY 144 0 0", "KEY 101 1 1", "KEY 101 0 0",
                   "KEY 102 1 0", "KEY 102 0 0", "KEY 119 1 0", "KEY 119 0 0", "KEY 120 1 0", "KEY 120 0 0",
-                  "KEY 122 1 0", "KEY 122 0 0",
+                  "KEY 104 1 0", "KEY 104 0 0", "KEY 115 1 0", "KEY 115 0 0", "KEY 122 1 0", "KEY 122 0 0",
               }));
 
     // Buttons and wheel steps, at the pointer's position.
@@ -267,19 +275,94 @@ TEST(Window, InputBecomesEventsAndCloseEndsTheLoop)
                              "MOUSE 100 120 0 2 0", "MOUSE 100 120 0 4 1", "MOUSE 100 120 0 4 0",
                              "MOUSE 100 120 1 0 0", "MOUSE 100 120 -1 0 0", "MOUSE 100 120 0 0 1"}));
 
-    // "w" warped the pointer: exactly one report of the new place, and nothing after "x".
-    EXPECT_EQ(std::count(mouse.begin(), mouse.end(), "MOUSE 50 60 0 0 0"), 1);
-    auto warpKey = std::find(lines.begin(), lines.end(), "KEY 119 1 0");
-    ASSERT_NE(warpKey, lines.end());
-    ASSERT_NE(warpKey + 1, lines.end());
-    EXPECT_EQ(*(warpKey + 1), "MOUSE 50 60 0 0 0");
-    auto impostorKey = std::find(lines.begin(), lines.end(), "KEY 120 1 0");
-    ASSERT_NE(impostorKey, lines.end());
-    ASSERT_NE(impostorKey + 1, lines.end());
-    EXPECT_EQ(*(impostorKey + 1), "KEY 120 0 0");
+    // What follows each press that acts through SETMOUESE: "w" warped the pointer and its new place is
+    // reported once; the string event of "x" did nothing; "h" hid the cursor (hidden, not disabled, so
+    // the pointer keeps window positions) and "s" showed it, both leaving the pointer where it was.
+    struct After
+    {
+        std::string press;
+        Lines next;
+    };
+    const std::vector<After> afters = {
+        {"KEY 119 1 0", {"MOUSE 50 60 0 0 0", "KEY 119 0 0"}},
+        {"KEY 120 1 0", {"KEY 120 0 0"}},
+        {"KEY 104 1 0", {"MOUSE 50 60 0 0 0", "CURSOR hidden", "KEY 104 0 0"}},
+        {"KEY 115 1 0", {"MOUSE 50 60 0 0 0", "CURSOR normal", "KEY 115 0 0"}},
+    };
+    for (const After& after : afters)
+    {
+        SCOPED_TRACE(after.press);
+        auto at = std::find(lines.begin(), lines.end(), after.press);
+        ASSERT_NE(at, lines.end());
+        ASSERT_GE(lines.end() - at, static_cast<long>(after.next.size()) + 1);
+        EXPECT_EQ(Lines(at + 1, at + 1 + after.next.size()), after.next);
+    }
 
     for (const std::string& line : withPrefix(lines, "SCREEN "))
         EXPECT_EQ(line, "SCREEN 320 240");
+}
+
+namespace
+{
+void setFocus(Window window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    XSetInputFocus(display, window == 0 ? DefaultRootWindow(display) : window, RevertToPointerRoot,
+                   CurrentTime);
+    XSync(display, False);
+    XCloseDisplay(display);
+}
+} // namespace
+
+TEST(Window, FocusGatesThePointerAndSizeAndClockChangesAreReported)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
+
+    Probe probe(320, 240);
+    std::string window = probe.windowId();
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(probe.waitFor("READY"));
+    xdotool("mousemove --window " + window + " 10 10");
+    ASSERT_TRUE(probe.waitFor("MOUSE 10 10 0 0 0"));
+
+    // While another window has the focus, pointer, buttons and wheel raise nothing, but the wheel's
+    // turns are kept for the next report.
+    setFocus(0);
+    ASSERT_TRUE(probe.waitFor("ENTERLEAVE 0"));
+    xdotool("mousemove --window " + window + " 20 20 click 4 click 4 click 5 click 4 click 1");
+    setFocus(std::stoul(window));
+    ASSERT_TRUE(probe.waitFor("ENTERLEAVE 1"));
+    xdotool("click 4");
+    ASSERT_TRUE(probe.waitFor("MOUSE 20 20 3 0 0"));
+
+    // A size of 0 is reported as 1 (and must not upset the window system); the size handler reports
+    // the window's real size after it.
+    xdotool("key r");
+    ASSERT_TRUE(probe.waitFor("SCREEN 1 150"));
+    xdotool("key t");
+    ASSERT_TRUE(probe.waitFor("SCREEN 200 100"));
+    // The frame after a clock reset carries no time.
+    xdotool("key p");
+    ASSERT_TRUE(probe.waitFor("ELAPSED 0 0"));
+
+    xdotool("key z");
+    ASSERT_TRUE(probe.waitFor("KEY 122 0 0"));
+    requestClose(window);
+    EXPECT_EQ(probe.waitForExit(), 0);
+
+    Lines lines = probe.lines();
+    auto left = std::find(lines.begin(), lines.end(), "ENTERLEAVE 0");
+    auto back = std::find(lines.begin(), lines.end(), "ENTERLEAVE 1");
+    ASSERT_LT(left, back);
+    EXPECT_EQ(withPrefix(Lines(left, back), "MOUSE "), Lines{});
+    EXPECT_EQ(*(back + 1), "MOUSE 20 20 3 0 0");
+
+    Lines screens = withPrefix(lines, "SCREEN ");
+    EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 1 150"), 2);
+    EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 200 100"), 2);
+    EXPECT_EQ(lines.back(), "EXIT");
 }
 
 TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne)

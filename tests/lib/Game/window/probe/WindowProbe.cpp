@@ -1,10 +1,17 @@
 // Opens the game window as the program does and writes one line per event to standard output:
 //   SCREEN w h | MOUSE x y wheel buttons pressed | KEY code pressed modifiers | ENTERLEAVE active |
 //   READY (first frame) | SHUTDOWN | EXIT (the frame loop has returned)
-// Arguments: width height. Two keys act back on the window: "w" moves the pointer to (50, 60) through
-// SETMOUESE, "x" raises a string event under SETMOUESE, which must be ignored.
+// Arguments: width height. Some keys act back on the window when pressed:
+//   "w" moves the pointer to (50, 60) through SETMOUESE; "x" raises a string event under SETMOUESE,
+//   which must be ignored; "h" hides and "s" shows the cursor through SETMOUESE without moving the
+//   pointer, then write CURSOR hidden|normal|disabled; "r" sets the size 0 x 150 and "t" 200 x 100;
+//   "p" resets the clock, and the next frame writes ELAPSED with its PRE_UPDATE and UPDATE times.
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
 
 #include "Game/GLFWApp.h"
 #include "Game/GameManager.h"
@@ -15,8 +22,10 @@
 #include "events/Event_EnterLeave.h"
 #include "events/Event_Key.h"
 #include "events/Event_Mouse.h"
+#include "events/Event_PreUpdate.h"
 #include "events/Event_Screen.h"
 #include "events/Event_SetMouse.h"
+#include "events/Event_Update.h"
 
 namespace
 {
@@ -25,7 +34,7 @@ class Printer : public EVT::I_EventConsumer
 public:
     Printer()
     {
-        for (int type : {1, 6, 9, 11, 12, 13})
+        for (int type : {1, 6, 7, 9, 11, 12, 13})
             EVT::EventBus::instance().addConsumer(type, this);
     }
 
@@ -44,6 +53,40 @@ public:
                 EVT::EventWithString impostor(10, "50,60");
                 EVT::EventBus::instance().raiseEvent(&impostor, false);
             }
+            if (key->pressed && (key->key == 'h' || key->key == 's'))
+            {
+                EVT::Event_SetMouse cursor(10, -1, -1, key->key == 'h' ? 2 : 1);
+                EVT::EventBus::instance().raiseEvent(&cursor, false);
+                int mode = glfwGetInputMode(app->getWindow(), GLFW_CURSOR);
+                std::printf("CURSOR %s\n", mode == GLFW_CURSOR_HIDDEN     ? "hidden"
+                                           : mode == GLFW_CURSOR_NORMAL   ? "normal"
+                                           : mode == GLFW_CURSOR_DISABLED ? "disabled"
+                                                                          : "unknown");
+            }
+            if (key->pressed && key->key == 'r')
+                app->setSize(std::make_pair(0, 150));
+            if (key->pressed && key->key == 't')
+                app->setSize(std::make_pair(200, 100));
+            if (key->pressed && key->key == 'p')
+            {
+                app->resetTime();
+                reportElapsed = true;
+            }
+        }
+        else if (const auto* preUpdate = EVT::eventAs<EVT::Event_PreUpdate>(event))
+            preUpdateElapsed = preUpdate->elapsed;
+        else if (const auto* update = EVT::eventAs<EVT::Event_Update>(event))
+        {
+            if (!ready)
+            {
+                ready = true;
+                std::printf("READY\n");
+            }
+            if (reportElapsed)
+            {
+                reportElapsed = false;
+                std::printf("ELAPSED %g %g\n", preUpdateElapsed, update->elapsed);
+            }
         }
         else if (const auto* mouse = EVT::eventAs<EVT::Event_Mouse>(event))
             std::printf("MOUSE %d %d %d %d %d\n", mouse->x, mouse->y, mouse->wheelDelta, mouse->buttons,
@@ -54,16 +97,16 @@ public:
             std::printf("ENTERLEAVE %d\n", enterLeave->active ? 1 : 0);
         else if (event->getType() == 1)
             std::printf("SHUTDOWN\n");
-        else if (event->getType() == 6 && !ready)
-        {
-            ready = true;
-            std::printf("READY\n");
-        }
         std::fflush(stdout);
     }
 
+    // Set once the window is open; the keys that use it come later.
+    Game::GLFWApp* app = nullptr;
+
 private:
     bool ready = false;
+    bool reportElapsed = false;
+    float preUpdateElapsed = -1.0f;
 };
 } // namespace
 
@@ -75,6 +118,7 @@ int main(int argc, char** argv)
         Printer printer;
         Game::GameManager gameManager(60, 0);
         Game::GLFWApp app("Project: Orvik v0.93", width, height, false, 0x203040FFUL, true, 1.0f);
+        printer.app = &app;
         gameManager.setWindowApp(&app);
         GameTest::RecordingRenderController renderController;
         gameManager.setRenderController(&renderController);
