@@ -241,12 +241,13 @@ TEST(Window, InputBecomesEventsAndCloseEndsTheLoop)
 
     // The window reports its size twice as it opens and once more, with the pointer's place and the
     // wheel's, when the handlers are installed.
-    ASSERT_GE(lines.size(), 6u);
+    ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3),
               (Lines{"SCREEN 320 240", "SCREEN 320 240", "SCREEN 320 240"}));
     EXPECT_EQ(lines[3].compare(0, 6, "MOUSE "), 0);
     EXPECT_EQ(lines[4], lines[3]);
-    EXPECT_EQ(lines[5], "READY");
+    EXPECT_EQ(lines[5].compare(0, 5, "SIZES"), 0);
+    EXPECT_EQ(lines[6], "READY");
 
     Lines keys = withPrefix(lines, "KEY ");
     EXPECT_EQ(keys,
@@ -393,7 +394,16 @@ TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne)
         requestClose(window);
         EXPECT_EQ(probe.waitForExit(), 0);
 
-        Lines screens = withPrefix(probe.lines(), "SCREEN ");
+        Lines all = probe.lines();
+        // The desktop's own mode is among the allowed sizes.
+        Lines sizes = withPrefix(all, "SIZES");
+        ASSERT_EQ(sizes.size(), 1u);
+        EXPECT_NE((sizes[0] + " ")
+                      .find(" " + std::to_string(desktopWidth) + "x" + std::to_string(desktopHeight) + " "),
+                  std::string::npos)
+            << sizes[0];
+
+        Lines screens = withPrefix(all, "SCREEN ");
         ASSERT_GE(screens.size(), 3u);
         // Twice while the window opens, once more when the size handler is installed.
         EXPECT_EQ(screens[0], c.firstScreen);

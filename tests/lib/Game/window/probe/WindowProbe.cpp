@@ -1,6 +1,6 @@
 // Opens the game window as the program does and writes one line per event to standard output:
 //   SCREEN w h | MOUSE x y wheel buttons pressed | KEY code pressed modifiers | ENTERLEAVE active |
-//   READY (first frame) | SHUTDOWN | EXIT (the frame loop has returned)
+//   SIZES wxh... then READY (first frame) | SHUTDOWN | EXIT (the frame loop has returned)
 // Arguments: width height. Some keys act back on the window when pressed:
 //   "w" moves the pointer to (50, 60) through SETMOUESE; "x" raises a string event under SETMOUESE,
 //   which must be ignored; "h" hides and "s" shows the cursor through SETMOUESE without moving the
@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -80,7 +81,12 @@ public:
             if (!ready)
             {
                 ready = true;
-                std::printf("READY\n");
+                std::vector<std::pair<int, int>> sizes;
+                app->getAllowedSizes(sizes);
+                std::printf("SIZES");
+                for (const auto& size : sizes)
+                    std::printf(" %dx%d", size.first, size.second);
+                std::printf("\nREADY\n");
             }
             if (reportElapsed)
             {
