@@ -262,6 +262,21 @@ TEST(Timer, ATimerMayDeleteItselfInsideFire)
     }
 }
 
+TEST(Timer, APassStartedFromInsideAFiringDoesNothing)
+{
+    // The timers have had this frame's time; a second pass from inside the first would count them
+    // down twice and lose the first pass's place in the list.
+    CountingTimer after;
+    CountingTimer nesting;
+    after.start(10, 0);
+    nesting.onFire = [] { pass(1000); };
+    nesting.start(10, 0);
+    pass(10);
+    EXPECT_EQ(nesting.fired, 1);
+    EXPECT_EQ(after.fired, 1);
+    EXPECT_FLOAT_EQ(after.getTimePassed(), 0);
+}
+
 TEST(Timer, DestructionTakesARunningTimerOffTheList)
 {
     CountingTimer survivor;

@@ -3,4 +3,5 @@
 set_tests_properties(Window.InputBecomesEventsAndCloseEndsTheLoop
                      Window.FocusGatesThePointerAndSizeAndClockChangesAreReported
                      Window.ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne
+                     WindowDeathTest.OnlyOneWindowApplicationAtATime
                      PROPERTIES RESOURCE_LOCK display)

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+
+#include "Game/GLFWApp.h"
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -412,4 +414,17 @@ TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne)
         for (const std::string& line : screens)
             EXPECT_EQ(line.find(" 0"), std::string::npos) << line;
     }
+}
+
+TEST(WindowDeathTest, OnlyOneWindowApplicationAtATime)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
+    // The window library's callbacks share one set of process-wide state with the application.
+    EXPECT_DEATH(
+        {
+            Game::GLFWApp first("first", 64, 64, false, 0, true, 1.0f);
+            Game::GLFWApp second("second", 64, 64, false, 0, true, 1.0f);
+        },
+        "ABORT: A second window application while one exists");
 }
