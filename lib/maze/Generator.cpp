@@ -40,9 +40,10 @@ bool isNegation(const CellLoc& a, const CellLoc& b)
 }
 } // namespace
 
-// Cells are indexed directly by their place in the grid, so the cost of generating is linear in the
-// number of cells and its memory proportional to the grid. The connected test of the Kruskal carve is a
-// disjoint-set forest with union by rank and path halving.
+// Cells are indexed directly by their place in the grid, and the carving works on compact arrays of
+// entry indices beside the node graph, so generating costs time linear in the number of cells and
+// memory proportional to the grid. The connected test of the Kruskal carve is a disjoint-set forest with
+// union by rank and path halving; which walls it opens does not depend on how the sets are kept.
 class Generator::Impl
 {
 public:
@@ -57,28 +58,42 @@ public:
 
 private:
     typedef std::uint32_t EntryIndex;
+    typedef std::uint32_t SlotIndex;
     typedef std::vector<TileData::Connection> Connections;
     static constexpr EntryIndex NO_ENTRY = std::numeric_limits<EntryIndex>::max();
+    static constexpr SlotIndex NO_SLOT = std::numeric_limits<SlotIndex>::max();
+    static constexpr SlotIndex MAX_SLOTS = NO_SLOT - 1;
 
-    // One exit that leads to a cell of the grid.
-    struct Edge
+    // One exit of one cell: the cell's entry and the neighbour's entry (NO_ENTRY outside the grid).
+    // The exits of an entry occupy consecutive slots, in exit order, entries in creation order.
+    struct Slot
     {
-        EntryIndex entry;
-        std::uint32_t exit;
+        EntryIndex owner;
         EntryIndex neighbour;
+    };
+
+    struct TypeInfo
+    {
+        Connections connections;
+        // Per exit: the exits of a neighbour of the exit's toType whose offsets lead back, in order.
+        std::vector<std::vector<int>> backExits;
+        std::vector<bool> backKnown;
     };
 
     bool prepareGrid();
     void reset(bool deleteNodes);
-    const Connections& connectionsOf(unsigned type);
-    EntryIndex getNode(unsigned type, const CellLoc& loc, bool* isNew);
-    void addNodeExits(EntryIndex entry);
+    TypeInfo& typeInfo(unsigned type);
+    const std::vector<int>& backExits(TypeInfo& from, int i, unsigned neighbourType);
+    EntryIndex getNode(unsigned type, const CellLoc& loc);
+    bool addNodeExits(EntryIndex entry);
     bool neighbourLocation(const CellLoc& from, const CellLoc& offset, CellLoc* out) const;
     std::size_t cellIndex(const CellLoc& loc) const;
-    void openExit(Node* n, int i);
-    EntryIndex chainEnd(EntryIndex e);
+    bool openExit(Node* n, int i);
+    SlotIndex backSlot(EntryIndex n, int i);
+    void setOpenSlots(const std::vector<bool>& open);
+    void shuffle(std::vector<SlotIndex>& edges);
     void makeMaze();
-    void makeSinglePathMaze(Node* start, CellLoc* end);
+    void makeSinglePathMaze(CellLoc* end);
     void removeDeadEnds();
     void makeOpenPlan();
     std::size_t pickIndex(std::size_t choices);
@@ -89,14 +104,38 @@ private:
     std::vector<std::size_t> strides;
     std::vector<EntryIndex> cellEntries; // per cell of the grid: its entry, or NO_ENTRY
     std::vector<Node*> nodes;            // entries in creation order
-    std::vector<EntryIndex> parent;      // disjoint sets of entries
-    std::vector<std::uint8_t> rank;
-    std::vector<Edge> edges;
-    std::map<unsigned, Connections> connectionsByType;
-    const Connections* lastConnections = nullptr;
+    std::vector<unsigned> cellTypes;     // per entry
+    std::vector<SlotIndex> firstSlot;    // per entry, and one past the last
+    std::vector<Slot> slots;
+    std::map<unsigned, TypeInfo> types;
+    TypeInfo* lastTypeInfo = nullptr;
     unsigned lastType = 0;
-    CellLoc scratch;
+    CellLoc scratchLoc;
+    std::vector<int> scratchBack;
 };
+
+namespace
+{
+inline void prefetch(const void* address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+// Path halving: every entry on the way is re-pointed to its grandparent.
+inline std::uint32_t findSet(std::vector<std::uint32_t>& parent, std::uint32_t e)
+{
+    while (parent[e] != e)
+    {
+        parent[e] = parent[parent[e]];
+        e = parent[e];
+    }
+    return e;
+}
+} // namespace
 
 bool Generator::Impl::prepareGrid()
 {
@@ -122,9 +161,17 @@ bool Generator::Impl::prepareGrid()
         }
         total *= static_cast<std::size_t>(dims[i]);
     }
+    types.clear();
+    lastTypeInfo = nullptr;
     cellEntries.assign(total, NO_ENTRY);
-    connectionsByType.clear();
-    lastConnections = nullptr;
+    nodes.reserve(total);
+    cellTypes.reserve(total);
+    firstSlot.reserve(total + 1);
+    const int perCell = base.getTileData().getNumConnections(base.getTileData().getFirstCellType());
+    if (perCell > 0 && total <= MAX_SLOTS / static_cast<std::size_t>(perCell))
+    {
+        slots.reserve(total * static_cast<std::size_t>(perCell));
+    }
     return true;
 }
 
@@ -138,36 +185,64 @@ void Generator::Impl::reset(bool deleteNodes)
         }
     }
     releaseMemory(nodes);
+    releaseMemory(cellTypes);
     releaseMemory(cellEntries);
-    releaseMemory(parent);
-    releaseMemory(rank);
-    releaseMemory(edges);
+    releaseMemory(firstSlot);
+    releaseMemory(slots);
 }
 
-const Generator::Impl::Connections& Generator::Impl::connectionsOf(unsigned type)
+Generator::Impl::TypeInfo& Generator::Impl::typeInfo(unsigned type)
 {
-    if (lastConnections != nullptr && lastType == type)
+    if (lastTypeInfo != nullptr && lastType == type)
     {
-        return *lastConnections;
+        return *lastTypeInfo;
     }
-    auto found = connectionsByType.find(type);
-    if (found == connectionsByType.end())
+    auto found = types.find(type);
+    if (found == types.end())
     {
         const TileData& tiles = base.getTileData();
-        Connections list;
+        TypeInfo info;
         const int count = tiles.getNumConnections(type);
         for (int i = 0; i < count; ++i)
         {
             if (const TileData::Connection* c = tiles.getConnection(type, i))
             {
-                list.push_back(*c);
+                info.connections.push_back(*c);
             }
         }
-        found = connectionsByType.emplace(type, std::move(list)).first;
+        info.backExits.resize(info.connections.size());
+        info.backKnown.assign(info.connections.size(), false);
+        found = types.emplace(type, std::move(info)).first;
     }
     lastType = type;
-    lastConnections = &found->second;
-    return *lastConnections;
+    lastTypeInfo = &found->second;
+    return *lastTypeInfo;
+}
+
+const std::vector<int>& Generator::Impl::backExits(TypeInfo& from, int i, unsigned neighbourType)
+{
+    const TileData::Connection& c = from.connections[i];
+    const bool usual = neighbourType == c.toType;
+    if (usual && from.backKnown[i])
+    {
+        return from.backExits[i];
+    }
+    // The map keeps its elements in place, so from stays valid while the neighbour's type is added.
+    const Connections& back = typeInfo(neighbourType).connections;
+    std::vector<int>& out = usual ? from.backExits[i] : scratchBack;
+    out.clear();
+    for (std::size_t k = 0; k < back.size(); ++k)
+    {
+        if (isNegation(back[k].offset, c.offset))
+        {
+            out.push_back(static_cast<int>(k));
+        }
+    }
+    if (usual)
+    {
+        from.backKnown[i] = true;
+    }
+    return out;
 }
 
 std::size_t Generator::Impl::cellIndex(const CellLoc& loc) const
@@ -180,17 +255,15 @@ std::size_t Generator::Impl::cellIndex(const CellLoc& loc) const
     return index;
 }
 
-Generator::Impl::EntryIndex Generator::Impl::getNode(unsigned type, const CellLoc& loc, bool* isNew)
+Generator::Impl::EntryIndex Generator::Impl::getNode(unsigned type, const CellLoc& loc)
 {
     EntryIndex& slot = cellEntries[cellIndex(loc)];
-    *isNew = slot == NO_ENTRY;
-    if (*isNew)
+    if (slot == NO_ENTRY)
     {
-        slot = static_cast<EntryIndex>(nodes.size());
         nodes.push_back(nullptr);
         nodes.back() = new Node(type, loc);
-        parent.push_back(slot);
-        rank.push_back(0);
+        cellTypes.push_back(type);
+        slot = static_cast<EntryIndex>(nodes.size() - 1);
     }
     return slot;
 }
@@ -228,55 +301,71 @@ bool Generator::Impl::neighbourLocation(const CellLoc& from, const CellLoc& offs
     return *out != from;
 }
 
-void Generator::Impl::addNodeExits(EntryIndex entry)
+bool Generator::Impl::addNodeExits(EntryIndex entry)
 {
     Node* n = nodes[entry];
-    const Connections& connections = connectionsOf(n->getCellType());
-    for (std::size_t i = 0; i < connections.size(); ++i)
+    const Connections& connections = typeInfo(n->getCellType()).connections;
+    if (slots.size() + connections.size() > MAX_SLOTS)
     {
-        const TileData::Connection& c = connections[i];
-        if (neighbourLocation(n->getCellLoc(), c.offset, &scratch))
+        return false;
+    }
+    firstSlot.push_back(static_cast<SlotIndex>(slots.size()));
+    n->reserveExits(static_cast<int>(connections.size()));
+    for (const TileData::Connection& c : connections)
+    {
+        if (neighbourLocation(n->getCellLoc(), c.offset, &scratchLoc))
         {
-            bool isNew = false;
-            const EntryIndex next = getNode(c.toType, scratch, &isNew);
-            edges.push_back(Edge{entry, static_cast<std::uint32_t>(i), next});
+            const std::size_t before = nodes.size();
+            const EntryIndex next = getNode(c.toType, scratchLoc);
+            const bool isNew = nodes.size() != before;
+            slots.push_back(Slot{entry, next});
             n->addExit(Node::Exit{nodes[next], isNew ? 0 : static_cast<int>(Node::EXIT_UP_TREE)});
         }
         else
         {
+            slots.push_back(Slot{entry, NO_ENTRY});
             n->addExit(Node::Exit{nullptr, 0});
         }
     }
+    return true;
 }
 
-void Generator::Impl::openExit(Node* n, int i)
+bool Generator::Impl::openExit(Node* n, int i)
 {
     Node* m = n->getExitNode(i);
     if (m == nullptr)
     {
-        return;
+        return false;
     }
-    const CellLoc& offset = connectionsOf(n->getCellType())[i].offset;
-    const Connections& back = connectionsOf(m->getCellType());
-    int k = 0;
-    // The offset test picks the right exit when wrapping makes two exits of m lead to n.
-    while (k < m->getNumExits() && !(m->getExitNode(k) == n && static_cast<std::size_t>(k) < back.size() &&
-                                     isNegation(back[k].offset, offset)))
+    // Matching the offset as well picks the right exit when wrapping makes two exits of m lead to n.
+    const std::vector<int>& back = backExits(typeInfo(n->getCellType()), i, m->getCellType());
+    int k = m->getNumExits();
+    for (int candidate : back)
     {
-        ++k;
+        if (m->getExitNode(candidate) == n)
+        {
+            k = candidate;
+            break;
+        }
     }
     n->setOpen(i, true);
     m->setOpen(k, true);
+    return k < m->getNumExits();
 }
 
-Generator::Impl::EntryIndex Generator::Impl::chainEnd(EntryIndex e)
+Generator::Impl::SlotIndex Generator::Impl::backSlot(EntryIndex n, int i)
 {
-    while (parent[e] != e)
+    // The same exit of m as openExit picks, found in the compact arrays without touching the graph.
+    const EntryIndex m = slots[firstSlot[n] + static_cast<SlotIndex>(i)].neighbour;
+    for (int k : backExits(typeInfo(cellTypes[n]), i, cellTypes[m]))
     {
-        parent[e] = parent[parent[e]];
-        e = parent[e];
+        const SlotIndex candidate = firstSlot[m] + static_cast<SlotIndex>(k);
+        if (candidate < firstSlot[m + 1] && slots[candidate].neighbour == n)
+        {
+            return candidate;
+        }
     }
-    return e;
+    return NO_SLOT;
 }
 
 std::size_t Generator::Impl::pickIndex(std::size_t choices)
@@ -294,23 +383,72 @@ std::size_t Generator::Impl::pickIndex(std::size_t choices)
     return static_cast<std::size_t>(v);
 }
 
+void Generator::Impl::shuffle(std::vector<SlotIndex>& edges)
+{
+    // From the last position down, position i takes the pick among the i + 1 entries still in place and
+    // the entry there moves into the picked one's place. The picks are drawn a few positions early, in
+    // the same order, so that the places they name can be fetched from memory in the meantime.
+    const std::size_t count = edges.size();
+    const std::size_t AHEAD = 16;
+    std::size_t picks[AHEAD];
+    std::size_t drawn = 0;
+    for (std::size_t step = 0; step < count; ++step)
+    {
+        for (; drawn < count && drawn < step + AHEAD; ++drawn)
+        {
+            picks[drawn % AHEAD] = pickIndex(count - drawn);
+            prefetch(&edges[picks[drawn % AHEAD]]);
+        }
+        std::swap(edges[count - 1 - step], edges[picks[step % AHEAD]]);
+    }
+}
+
 void Generator::Impl::makeMaze()
 {
-    // Shuffled in place: position i receives the pick among the i + 1 entries still in place, and the
-    // entry it displaces takes the picked one's slot.
-    for (std::size_t i = edges.size(); i-- > 0;)
+    std::vector<SlotIndex> edges;
+    edges.reserve(slots.size());
+    for (std::size_t s = 0; s < slots.size(); ++s)
     {
-        std::swap(edges[i], edges[pickIndex(i + 1)]);
+        if (slots[s].neighbour != NO_ENTRY)
+        {
+            edges.push_back(static_cast<SlotIndex>(s));
+        }
     }
-    for (const Edge& edge : edges)
+    shuffle(edges);
+
+    // First decide which edges join two sets, working on the compact arrays only; then find the exits
+    // those walls open on both sides, and last set the flags cell by cell in creation order, so that
+    // each cell's exits are touched once. Opening only sets flags: the order does not change the maze.
+    std::vector<EntryIndex> parent(nodes.size());
+    for (std::size_t e = 0; e < parent.size(); ++e)
     {
-        const EntryIndex a = chainEnd(edge.entry);
-        const EntryIndex b = chainEnd(edge.neighbour);
+        parent[e] = static_cast<EntryIndex>(e);
+    }
+    std::vector<std::uint8_t> rank(nodes.size(), 0);
+    std::vector<bool> joins(slots.size(), false);
+    const std::size_t count = edges.size();
+    const std::size_t SLOT_AHEAD = 16;
+    const std::size_t SET_AHEAD = 8;
+    for (std::size_t p = 0; p < count; ++p)
+    {
+        if (p + SLOT_AHEAD < count)
+        {
+            prefetch(&slots[edges[p + SLOT_AHEAD]]);
+        }
+        if (p + SET_AHEAD < count)
+        {
+            const Slot& ahead = slots[edges[p + SET_AHEAD]];
+            prefetch(&parent[ahead.owner]);
+            prefetch(&parent[ahead.neighbour]);
+        }
+        const Slot& slot = slots[edges[p]];
+        const EntryIndex a = findSet(parent, slot.owner);
+        const EntryIndex b = findSet(parent, slot.neighbour);
         if (a == b)
         {
             continue;
         }
-        openExit(nodes[edge.entry], static_cast<int>(edge.exit));
+        joins[edges[p]] = true;
         if (rank[a] < rank[b])
         {
             parent[a] = b;
@@ -324,50 +462,76 @@ void Generator::Impl::makeMaze()
             }
         }
     }
-}
+    releaseMemory(edges);
+    releaseMemory(parent);
+    releaseMemory(rank);
 
-namespace
-{
-bool hasOpenExit(const Node* node)
-{
-    for (int i = 0; i < node->getNumExits(); ++i)
+    std::vector<bool> open(slots.size(), false);
+    for (std::size_t e = 0; e < nodes.size(); ++e)
     {
-        if (node->isOpen(i))
+        for (SlotIndex s = firstSlot[e]; s < firstSlot[e + 1]; ++s)
         {
-            return true;
+            if (joins[s])
+            {
+                open[s] = true;
+                const SlotIndex back =
+                    backSlot(static_cast<EntryIndex>(e), static_cast<int>(s - firstSlot[e]));
+                if (back != NO_SLOT)
+                {
+                    open[back] = true;
+                }
+            }
         }
     }
-    return false;
+    releaseMemory(joins);
+    setOpenSlots(open);
 }
-} // namespace
 
-void Generator::Impl::makeSinglePathMaze(Node* start, CellLoc* end)
+void Generator::Impl::setOpenSlots(const std::vector<bool>& open)
 {
-    std::vector<std::pair<Node*, long long>> stack;
+    for (std::size_t e = 0; e < nodes.size(); ++e)
+    {
+        for (SlotIndex s = firstSlot[e]; s < firstSlot[e + 1]; ++s)
+        {
+            if (open[s])
+            {
+                nodes[e]->setOpen(static_cast<int>(s - firstSlot[e]), true);
+            }
+        }
+    }
+}
+
+void Generator::Impl::makeSinglePathMaze(CellLoc* end)
+{
+    // The walk runs on the compact arrays: a cell counts as visited once any of its exits is open, which
+    // the visited flags mirror, and the exits it opens are collected and set on the graph at the end.
+    std::vector<std::uint8_t> visitedCell(nodes.size(), 0);
+    std::vector<bool> open(slots.size(), false);
+    std::vector<std::pair<EntryIndex, long long>> stack;
     std::vector<int> candidates;
-    Node* current = start;
-    const Node* last = start;
+    EntryIndex current = 0;
+    EntryIndex deepest = 0;
     long long depth = 0;
     long long best = 0;
     long long visited = 1;
     const long long total = base.getTotalCells();
-    *end = start->getCellLoc();
     while (visited < total)
     {
         candidates.clear();
-        for (int e = 0; e < current->getNumExits(); ++e)
+        const SlotIndex first = firstSlot[current];
+        for (SlotIndex s = first; s < firstSlot[current + 1]; ++s)
         {
-            const Node* next = current->getExitNode(e);
-            if (next != nullptr && !hasOpenExit(next))
+            const EntryIndex next = slots[s].neighbour;
+            if (next != NO_ENTRY && visitedCell[next] == 0)
             {
-                candidates.push_back(e);
+                candidates.push_back(static_cast<int>(s - first));
             }
         }
         if (candidates.empty())
         {
             if (depth > best)
             {
-                *end = current->getCellLoc();
+                deepest = current;
                 best = depth;
             }
             // Back at the start with cells left over: the tile data cannot reach them.
@@ -381,17 +545,24 @@ void Generator::Impl::makeSinglePathMaze(Node* start, CellLoc* end)
             continue;
         }
         const int e = candidates[pickIndex(candidates.size())];
-        openExit(current, e);
+        const SlotIndex carved = first + static_cast<SlotIndex>(e);
+        const EntryIndex next = slots[carved].neighbour;
+        open[carved] = true;
+        visitedCell[current] = 1;
+        const SlotIndex back = backSlot(current, e);
+        if (back != NO_SLOT)
+        {
+            open[back] = true;
+            visitedCell[next] = 1;
+        }
         stack.emplace_back(current, depth);
-        current = current->getExitNode(e);
-        last = current;
+        current = next;
         ++depth;
         ++visited;
     }
-    if (best == 0)
-    {
-        *end = last->getCellLoc();
-    }
+    // With no dead end met before the last cell carved into, the end is that last cell.
+    *end = nodes[best == 0 ? current : deepest]->getCellLoc();
+    setOpenSlots(open);
 }
 
 void Generator::Impl::removeDeadEnds()
@@ -450,19 +621,22 @@ MazeData* Generator::Impl::generate(unsigned seed)
     }
     try
     {
-        bool isNew = false;
-        getNode(base.getTileData().getFirstCellType(), base.getStartLoc(), &isNew);
+        getNode(base.getTileData().getFirstCellType(), base.getStartLoc());
         // Every cell gets its exits once, in creation order: the order in which the links that
-        // created them stand in the edge list.
+        // created them were made.
         for (std::size_t p = 0; p < nodes.size(); ++p)
         {
-            addNodeExits(static_cast<EntryIndex>(p));
+            if (!addNodeExits(static_cast<EntryIndex>(p)))
+            {
+                reset(true);
+                return nullptr;
+            }
         }
-        Node* root = nodes.front();
+        firstSlot.push_back(static_cast<SlotIndex>(slots.size()));
         if (base.getSinglePath())
         {
             CellLoc end;
-            makeSinglePathMaze(root, &end);
+            makeSinglePathMaze(&end);
             result->setEndLoc(end);
             base.setEndLoc(end);
         }
@@ -478,7 +652,7 @@ MazeData* Generator::Impl::generate(unsigned seed)
         {
             makeOpenPlan();
         }
-        result->setRoot(root);
+        result->setRoot(nodes.front());
         reset(false);
     }
     catch (...)

@@ -65,6 +65,14 @@ void Node::addExit(const Exit& exit)
     exits.push_back(exit);
 }
 
+void Node::reserveExits(int count)
+{
+    if (count > 0)
+    {
+        exits.reserve(static_cast<std::size_t>(count));
+    }
+}
+
 std::ostream& operator<<(std::ostream& out, const Node& node)
 {
     out << "NODE: " << node.getCellLoc() << " EXITS " << node.getNumExits();

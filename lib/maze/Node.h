@@ -42,6 +42,8 @@ public:
     // Ignored for an index outside the exits.
     void setOpen(int i, bool open);
     void addExit(const Exit& exit);
+    // Makes room for count exits, so that adding them one by one does not reallocate.
+    void reserveExits(int count);
 
 protected:
     bool hasExit(int i) const { return i >= 0 && i < static_cast<int>(exits.size()); }

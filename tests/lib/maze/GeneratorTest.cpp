@@ -411,14 +411,20 @@ TEST(GeneratorTest, WrappingNeverLinksACellToItself)
         EXPECT_EQ(depthsThroughOpenExits(*maze).size(), 5u);
     }
 
-    // Two cells wide: exits 2 and 3 both lead to the other column, and each opens its own way back.
-    const MazePtr twoWide = generateWith(describe({2, 4}, {0, 0}, false, false, 100, true), 3);
-    for (const Node* n : nodeList(twoWide->getRoot()))
+    // Two cells wide: exits 2 and 3 both lead to the other column, and opening one opens the way back
+    // with the opposite offset: exit 2 of (0, y) opens exit 3 of (1, y), not its exit 2.
+    for (unsigned seed = 1; seed <= 10; ++seed)
     {
-        EXPECT_EQ(n->getExitNode(2), n->getExitNode(3));
-        EXPECT_NE(n->getExitNode(2), nullptr);
+        const MazePtr twoWide = generateWith(describe({2, 4}, {0, 0}, false, false, 0, true), seed);
+        for (const Node* n : nodeList(twoWide->getRoot()))
+        {
+            EXPECT_EQ(n->getExitNode(2), n->getExitNode(3));
+            EXPECT_NE(n->getExitNode(2), nullptr);
+            const Node* other = n->getExitNode(2);
+            EXPECT_EQ(n->isOpen(2), other->isOpen(3)) << locText(n->getCellLoc()) << " seed " << seed;
+        }
+        expectOpenExitsSymmetric(*twoWide);
     }
-    expectOpenExitsSymmetric(*twoWide);
 }
 
 TEST(GeneratorTest, TileDataThatCannotReachEveryCellStillEnds)
@@ -480,21 +486,25 @@ TEST(GeneratorTest, CellTypesFollowTheirOwnConnections)
 
 TEST(GeneratorTest, OpenPlanLimits)
 {
-    const MazeData plainDescription = describe({9, 7}, {4, 3});
-    const MazePtr plain = generateWith(plainDescription, 31);
+    RNG::RandUniversal plainRng;
+    Maze::Generator plain(describe({9, 7}, {4, 3}), &plainRng);
+    const MazePtr plainFirst(plain.generate(31));
+    const MazePtr plainNext(plain.generate(0));
+    // A chance of 0 or below opens nothing; only 0 also draws nothing, leaving the stream as it was.
     for (int chance : {0, -5})
     {
         SCOPED_TRACE(chance);
         RNG::RandUniversal rng;
         Maze::Generator generator(describe({9, 7}, {4, 3}, false, false, chance), &rng);
-        EXPECT_EQ(openWalls(*MazePtr(generator.generate(31))), openWalls(*plain));
-        // Chance 0 draws nothing, so the next maze is the plain generator's next maze too.
-        RNG::RandUniversal plainRng;
-        Maze::Generator plainGenerator(plainDescription, &plainRng);
-        const MazePtr skipped(plainGenerator.generate(31));
+        EXPECT_EQ(openWalls(*MazePtr(generator.generate(31))), openWalls(*plainFirst));
+        const MazePtr next(generator.generate(0));
         if (chance == 0)
         {
-            expectSameMaze(*MazePtr(generator.generate(0)), *MazePtr(plainGenerator.generate(0)));
+            expectSameMaze(*next, *plainNext);
+        }
+        else
+        {
+            EXPECT_NE(openWalls(*next), openWalls(*plainNext));
         }
     }
     for (int chance : {100, 250})
