@@ -2,13 +2,13 @@
 
 #include "events/EventBus.h"
 #include "events/Event_Joypad.h"
+#include "events/EventTypes.h"
 #include "util/Singleton.h"
 
 namespace Devices
 {
 namespace
 {
-const int EVT_JOYPAD = 14;
 
 bool validPad(int pad)
 {
@@ -18,14 +18,14 @@ bool validPad(int pad)
 
 Joypad::Joypad() : pads()
 {
-    Util::Singleton<EVT::EventBus>::instance().addConsumer(EVT_JOYPAD, this);
+    Util::Singleton<EVT::EventBus>::instance().addConsumer(EVT::EVENT_JOYPAD, this);
 }
 
 Joypad::~Joypad() = default;
 
 void Joypad::handleEvent(EVT::I_Event* event)
 {
-    if (event->getType() != EVT_JOYPAD)
+    if (event->getType() != EVT::EVENT_JOYPAD)
         return;
     // A JOYPAD raised by name from a configured action carries no pad state.
     const EVT::Event_Joypad* joy = EVT::eventAs<EVT::Event_Joypad>(event);

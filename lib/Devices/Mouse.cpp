@@ -8,16 +8,13 @@
 #include "events/Event_Mouse.h"
 #include "events/Event_Screen.h"
 #include "events/Event_SetMouse.h"
+#include "events/EventTypes.h"
 #include "util/Singleton.h"
 
 namespace Devices
 {
 namespace
 {
-const int EVT_SCREEN = 9;
-const int EVT_SETMOUSE = 10;
-const int EVT_MOUSE = 11;
-const int EVT_ENTERLEAVE = 12;
 
 const int CURSOR_KEEP = 0;
 const int CURSOR_SHOW = 1;
@@ -25,7 +22,7 @@ const int CURSOR_HIDE = 2;
 
 void raiseSetMouse(int warpX, int warpY, int cursorMode, bool queue)
 {
-    EVT::Event_SetMouse event(EVT_SETMOUSE, warpX, warpY, cursorMode);
+    EVT::Event_SetMouse event(EVT::EVENT_SETMOUESE, warpX, warpY, cursorMode);
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, queue);
 }
 
@@ -58,9 +55,9 @@ Mouse::Mouse(int width, int height, float sensX, float sensY)
       buttonMask(0), visible(true), shownOnLeave(false), invertY(false), maxX(0), maxY(0)
 {
     EVT::EventBus& bus = Util::Singleton<EVT::EventBus>::instance();
-    bus.addConsumer(EVT_MOUSE, this);
-    bus.addConsumer(EVT_ENTERLEAVE, this);
-    bus.addConsumer(EVT_SCREEN, this);
+    bus.addConsumer(EVT::EVENT_MOUSE, this);
+    bus.addConsumer(EVT::EVENT_ENTERLEAVE, this);
+    bus.addConsumer(EVT::EVENT_SCREEN, this);
 }
 
 Mouse::~Mouse() = default;
@@ -71,14 +68,14 @@ void Mouse::handleEvent(EVT::I_Event* event)
     // layer's own classes carry the fields read here.
     switch (event->getType())
     {
-    case EVT_SCREEN:
+    case EVT::EVENT_SCREEN:
         if (const EVT::Event_Screen* screen = EVT::eventAs<EVT::Event_Screen>(event))
         {
             screenWidth = screen->width;
             screenHeight = screen->height;
         }
         break;
-    case EVT_MOUSE:
+    case EVT::EVENT_MOUSE:
         if (const EVT::Event_Mouse* mouse = EVT::eventAs<EVT::Event_Mouse>(event))
             mouseEvent(mouse);
         break;

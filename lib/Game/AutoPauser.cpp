@@ -1,13 +1,13 @@
 #include "Game/AutoPauser.h"
 
-#include "Game/EventCodes.h"
+#include "events/EventTypes.h"
 #include "Game/EventTimer.h"
 #include "events/EventBus.h"
 
 namespace Game
 {
 AutoPauser::AutoPauser(float delay, const std::vector<int>& kickEvents)
-    : delay(delay), timer(new EventTimer(EVENT_PAUSE)), kickEvents(kickEvents)
+    : delay(delay), timer(new EventTimer(EVT::EVENT_PAUSE)), kickEvents(kickEvents)
 {
     for (int type : this->kickEvents)
         EVT::EventBus::instance().addConsumer(type, this);

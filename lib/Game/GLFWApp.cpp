@@ -5,7 +5,7 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "Game/EventCodes.h"
+#include "events/EventTypes.h"
 #include "Game/GLFWInput.h"
 #include "events/Event.h"
 #include "events/EventBus.h"
@@ -38,7 +38,7 @@ void raise(EVT::I_Event& event)
 
 void raiseScreen(int width, int height)
 {
-    EVT::Event_Screen screen(EVENT_SCREEN, nonZeroSize(width), nonZeroSize(height));
+    EVT::Event_Screen screen(EVT::EVENT_SCREEN, nonZeroSize(width), nonZeroSize(height));
     raise(screen);
 }
 
@@ -47,7 +47,7 @@ void raiseMouse(int wheelDelta, int button, bool pressed)
     double x = 0.0;
     double y = 0.0;
     glfwGetCursorPos(g_app->getWindow(), &x, &y);
-    EVT::Event_Mouse mouse(EVENT_MOUSE, static_cast<int>(x), static_cast<int>(y), wheelDelta, button,
+    EVT::Event_Mouse mouse(EVT::EVENT_MOUSE, static_cast<int>(x), static_cast<int>(y), wheelDelta, button,
                            pressed);
     raise(mouse);
 }
@@ -152,8 +152,8 @@ bool GLFWApp::initWindowApp()
     g_mouseAtv = true;
 
     EVT::EventBus& bus = EVT::EventBus::instance();
-    bus.addConsumer(EVENT_SHUTDOWN, this);
-    bus.addConsumer(EVENT_SETMOUESE, this);
+    bus.addConsumer(EVT::EVENT_SHUTDOWN, this);
+    bus.addConsumer(EVT::EVENT_SETMOUESE, this);
     return true;
 }
 
@@ -166,7 +166,7 @@ void GLFWApp::run()
         if (active != previousActive)
         {
             g_mouseAtv = active;
-            EVT::Event_EnterLeave enterLeave(EVENT_ENTERLEAVE, active);
+            EVT::Event_EnterLeave enterLeave(EVT::EVENT_ENTERLEAVE, active);
             raise(enterLeave);
         }
         previousActive = active;
@@ -226,12 +226,12 @@ void GLFWApp::clearWindow(unsigned long colour)
 
 void GLFWApp::handleEvent(EVT::I_Event* event)
 {
-    if (event->getType() == EVENT_SHUTDOWN)
+    if (event->getType() == EVT::EVENT_SHUTDOWN)
     {
         g_exitApp = true;
         return;
     }
-    if (event->getType() != EVENT_SETMOUESE)
+    if (event->getType() != EVT::EVENT_SETMOUESE)
         return;
     // Only the mouse device's own event carries a position; a configured action raised under this
     // type is a string event and is ignored.
@@ -275,14 +275,14 @@ void DrawFunc()
     }
     float elapsed = static_cast<float>(1000.0 * app->gameSpeed * (now - app->lastCount));
 
-    EVT::Event_PreUpdate preUpdate(EVENT_PRE_UPDATE, elapsed);
+    EVT::Event_PreUpdate preUpdate(EVT::EVENT_PRE_UPDATE, elapsed);
     raise(preUpdate);
-    EVT::Event_Update update(EVENT_UPDATE, elapsed);
+    EVT::Event_Update update(EVT::EVENT_UPDATE, elapsed);
     raise(update);
     app->lastCount = now;
 
     glPushMatrix();
-    EVT::EventBus::instance().raiseEvent(EVENT_RENDER, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_RENDER, false);
     glPopMatrix();
 }
 
@@ -308,7 +308,7 @@ void checkJoysticks()
         int axisY = 0;
         bool pressed[4] = {false, false, false, false};
         readJoypad(axes, axisCount, buttons, buttonCount, axisX, axisY, pressed);
-        EVT::Event_Joypad joypad(EVENT_JOYPAD, n, axisX, axisY, pressed[0], pressed[1], pressed[2],
+        EVT::Event_Joypad joypad(EVT::EVENT_JOYPAD, n, axisX, axisY, pressed[0], pressed[1], pressed[2],
                                  pressed[3]);
         raise(joypad);
     }
@@ -326,7 +326,7 @@ void KeyFunc(GLFWwindow*, int key, int, int action, int mods)
     unsigned char code = translateKey(key);
     if (code == 0)
         return;
-    EVT::Event_Key event(EVENT_KEY, code, action == GLFW_PRESS, translateModifiers(mods));
+    EVT::Event_Key event(EVT::EVENT_KEY, code, action == GLFW_PRESS, translateModifiers(mods));
     raise(event);
 }
 
@@ -334,7 +334,7 @@ void MouseMotionFunc(GLFWwindow*, double x, double y)
 {
     if (!g_mouseAtv)
         return;
-    EVT::Event_Mouse event(EVENT_MOUSE, static_cast<int>(x), static_cast<int>(y), 0, 0, false);
+    EVT::Event_Mouse event(EVT::EVENT_MOUSE, static_cast<int>(x), static_cast<int>(y), 0, 0, false);
     raise(event);
 }
 
@@ -362,6 +362,6 @@ void ReshapeFunc(GLFWwindow*, int width, int height)
 void WindowCloseFunc(GLFWwindow*)
 {
     // The window stays open until the application is destroyed; the loop ends after this frame.
-    EVT::EventBus::instance().raiseEvent(EVENT_SHUTDOWN, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_SHUTDOWN, false);
 }
 } // namespace Game

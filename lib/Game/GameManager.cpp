@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "Game/EventCodes.h"
+#include "events/EventTypes.h"
 #include "Game/I_LogicController.h"
 #include "Game/I_ScreenWatcher.h"
 #include "Game/I_WindowApp.h"
@@ -30,8 +30,9 @@ GameManager::GameManager(int frameRate, int frameSkip)
       frameSkip(frameSkip), lastElapsed(0.0f), skippedFrames(0)
 {
     EVT::EventBus& bus = EVT::EventBus::instance();
-    for (int type : {EVENT_PAUSE, EVENT_RESUME, EVENT_SCREEN, EVENT_PRE_UPDATE, EVENT_UPDATE, EVENT_RENDER,
-                     EVENT_MOUSE, EVENT_JOYPAD, EVENT_KEY, EVENT_ENTERLEAVE})
+    for (int type :
+         {EVT::EVENT_PAUSE, EVT::EVENT_RESUME, EVT::EVENT_SCREEN, EVT::EVENT_PRE_UPDATE, EVT::EVENT_UPDATE,
+          EVT::EVENT_RENDER, EVT::EVENT_MOUSE, EVT::EVENT_JOYPAD, EVT::EVENT_KEY, EVT::EVENT_ENTERLEAVE})
         bus.addConsumer(type, this);
 }
 
@@ -82,7 +83,7 @@ void GameManager::run()
 
 void GameManager::shutdown()
 {
-    EVT::EventBus::instance().raiseEvent(EVENT_SHUTDOWN, true);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_SHUTDOWN, true);
 }
 
 void GameManager::handleEvent(EVT::I_Event* event)
@@ -91,24 +92,24 @@ void GameManager::handleEvent(EVT::I_Event* event)
     // read, or which the views will read, is checked for its class first and ignored if it is not one.
     switch (event->getType())
     {
-    case EVENT_PAUSE:
-    case EVENT_RESUME:
+    case EVT::EVENT_PAUSE:
+    case EVT::EVENT_RESUME:
     {
-        bool paused = event->getType() == EVENT_PAUSE;
+        bool paused = event->getType() == EVT::EVENT_PAUSE;
         TimerBase::setPause(paused);
         viewManager->setPause(paused);
         if (logicController)
             logicController->setPause(paused);
         break;
     }
-    case EVENT_PRE_UPDATE:
+    case EVT::EVENT_PRE_UPDATE:
         if (const EVT::Event_PreUpdate* preUpdate = EVT::eventAs<EVT::Event_PreUpdate>(event))
         {
             lastElapsed = preUpdate->elapsed;
             viewManager->preUpdate(lastElapsed);
         }
         break;
-    case EVENT_UPDATE:
+    case EVT::EVENT_UPDATE:
         if (const EVT::Event_Update* update = EVT::eventAs<EVT::Event_Update>(event))
         {
             lastElapsed = update->elapsed;
@@ -118,10 +119,10 @@ void GameManager::handleEvent(EVT::I_Event* event)
             viewManager->onUpdate(lastElapsed);
         }
         break;
-    case EVENT_RENDER:
+    case EVT::EVENT_RENDER:
         onRender();
         break;
-    case EVENT_SCREEN:
+    case EVT::EVENT_SCREEN:
         if (const EVT::Event_Screen* screen = EVT::eventAs<EVT::Event_Screen>(event))
         {
             screenWidth = screen->width;
@@ -136,19 +137,19 @@ void GameManager::handleEvent(EVT::I_Event* event)
             }
         }
         break;
-    case EVENT_MOUSE:
+    case EVT::EVENT_MOUSE:
         if (EVT::eventAs<EVT::Event_Mouse>(event))
             viewManager->onInput(event);
         break;
-    case EVENT_KEY:
+    case EVT::EVENT_KEY:
         if (EVT::eventAs<EVT::Event_Key>(event))
             viewManager->onInput(event);
         break;
-    case EVENT_JOYPAD:
+    case EVT::EVENT_JOYPAD:
         if (EVT::eventAs<EVT::Event_Joypad>(event))
             viewManager->onInput(event);
         break;
-    case EVENT_ENTERLEAVE:
+    case EVT::EVENT_ENTERLEAVE:
         if (EVT::eventAs<EVT::Event_EnterLeave>(event))
             viewManager->onInput(event);
         break;

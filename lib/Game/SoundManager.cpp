@@ -8,6 +8,7 @@
 #include "events/EventBus.h"
 #include "events/EventWithString.h"
 #include "events/Event_Sound.h"
+#include "events/EventTypes.h"
 #include "sound/I_SoundController.h"
 #include "sound/NullSoundController.h"
 #include "util/BasicStore.h"
@@ -17,8 +18,6 @@ namespace Game
 {
 namespace
 {
-const int SOUND_EVENT = 28;
-const int MUSIC_EVENT = 29;
 const std::string LOOPS_SUFFIX = ":LOOPS";
 
 Sound::I_SoundController* nullSound()
@@ -122,8 +121,8 @@ SoundManager::SoundManager(Sound::I_SoundController* soundController, const std:
         if (loadSounds(soundsFile))
         {
             EVT::EventBus& bus = Util::Singleton<EVT::EventBus>::instance();
-            bus.addConsumer(SOUND_EVENT, this);
-            bus.addConsumer(MUSIC_EVENT, this);
+            bus.addConsumer(EVT::EVENT_SOUND, this);
+            bus.addConsumer(EVT::EVENT_MUSIC, this);
         }
     }
     else
@@ -210,13 +209,13 @@ bool SoundManager::loadSounds(const std::string& file)
 
 void SoundManager::handleEvent(EVT::I_Event* event)
 {
-    if (event->getType() == MUSIC_EVENT)
+    if (event->getType() == EVT::EVENT_MUSIC)
     {
         if (const EVT::EventWithString* named = EVT::eventAs<EVT::EventWithString>(event))
             setMusic(named->getString());
         return;
     }
-    if (event->getType() != SOUND_EVENT || !effectsOn)
+    if (event->getType() != EVT::EVENT_SOUND || !effectsOn)
         return;
 
     // A configured input action raises SOUND as a plain string event: it plays the named effect as

@@ -4,6 +4,7 @@
 #include "events/EventBus.h"
 #include "events/EventWithString.h"
 #include "events/Event_Key.h"
+#include "events/EventTypes.h"
 #include "util/Singleton.h"
 #include "util/StringUtil.h"
 
@@ -11,15 +12,6 @@ namespace Menu
 {
 namespace
 {
-const int EVT_KEY = 13;
-const int EVT_MENU_EXIT = 20;
-const int EVT_MENU_NEXT_ITEM = 21;
-const int EVT_MENU_PREV_ITEM = 22;
-const int EVT_MENU_NEXT_OPTION = 23;
-const int EVT_MENU_PREV_OPTION = 24;
-const int EVT_MENU_SELECT = 25;
-const int EVT_MENU_SELECT_ITEM = 26;
-const int EVT_MENU_GOTO_ITEM = 27;
 
 // The page of a controller that has none.
 MenuPage& emptyPage()
@@ -28,15 +20,15 @@ MenuPage& emptyPage()
     return l_emptyPage;
 }
 
-const int s_menuTypes[] = {EVT_KEY,
-                           EVT_MENU_EXIT,
-                           EVT_MENU_NEXT_ITEM,
-                           EVT_MENU_PREV_ITEM,
-                           EVT_MENU_NEXT_OPTION,
-                           EVT_MENU_PREV_OPTION,
-                           EVT_MENU_SELECT,
-                           EVT_MENU_SELECT_ITEM,
-                           EVT_MENU_GOTO_ITEM};
+const int s_menuTypes[] = {EVT::EVENT_KEY,
+                           EVT::EVENT_MENU_EXIT,
+                           EVT::EVENT_MENU_NEXT_ITEM,
+                           EVT::EVENT_MENU_PREV_ITEM,
+                           EVT::EVENT_MENU_NEXT_OPTION,
+                           EVT::EVENT_MENU_PREV_OPTION,
+                           EVT::EVENT_MENU_SELECT,
+                           EVT::EVENT_MENU_SELECT_ITEM,
+                           EVT::EVENT_MENU_GOTO_ITEM};
 } // namespace
 
 MenuController::MenuController() : page(&emptyPage()), useKeys(true), itemsWrap(false), optionsWrap(false) {}
@@ -63,7 +55,7 @@ void MenuController::setPage(MenuPage* newPage)
 void MenuController::handleEvent(EVT::I_Event* event)
 {
     const int type = event->getType();
-    if (type == EVT_KEY)
+    if (type == EVT::EVENT_KEY)
     {
         // KEY raised by name from a configured action is a string event with no key in it.
         const EVT::Event_Key* key = EVT::eventAs<EVT::Event_Key>(event);
@@ -73,22 +65,22 @@ void MenuController::handleEvent(EVT::I_Event* event)
     }
     switch (type)
     {
-    case EVT_MENU_EXIT:
+    case EVT::EVENT_MENU_EXIT:
         page->menuExit();
         return;
-    case EVT_MENU_NEXT_ITEM:
+    case EVT::EVENT_MENU_NEXT_ITEM:
         page->nextItem(itemsWrap);
         return;
-    case EVT_MENU_PREV_ITEM:
+    case EVT::EVENT_MENU_PREV_ITEM:
         page->prevItem(itemsWrap);
         return;
-    case EVT_MENU_SELECT:
+    case EVT::EVENT_MENU_SELECT:
         page->select(optionsWrap);
         return;
     default:
         break;
     }
-    if (type < EVT_MENU_NEXT_OPTION || type > EVT_MENU_GOTO_ITEM)
+    if (type < EVT::EVENT_MENU_NEXT_OPTION || type > EVT::EVENT_MENU_GOTO_ITEM)
         return;
     // The item index travels as the event's text; an event without one is not a request for any item.
     const EVT::EventWithString* withText = EVT::eventAs<EVT::EventWithString>(event);
@@ -97,18 +89,18 @@ void MenuController::handleEvent(EVT::I_Event* event)
     const int k = Util::strToNum<int>(withText->getString(), 10);
     switch (type)
     {
-    case EVT_MENU_NEXT_OPTION:
+    case EVT::EVENT_MENU_NEXT_OPTION:
         page->gotoItem(k);
         page->nextOption(optionsWrap);
         break;
-    case EVT_MENU_PREV_OPTION:
+    case EVT::EVENT_MENU_PREV_OPTION:
         page->gotoItem(k);
         page->prevOption(optionsWrap);
         break;
-    case EVT_MENU_SELECT_ITEM:
+    case EVT::EVENT_MENU_SELECT_ITEM:
         page->selectItem(k, optionsWrap);
         break;
-    case EVT_MENU_GOTO_ITEM:
+    case EVT::EVENT_MENU_GOTO_ITEM:
         page->gotoItem(k);
         break;
     default:

@@ -19,6 +19,7 @@
 #include "events/Event_Joypad.h"
 #include "events/Event_Key.h"
 #include "events/Event_Mouse.h"
+#include "events/EventTypes.h"
 #include "input/I_RelativeScreenAreaFactory.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/InputHandler.h"
@@ -36,11 +37,6 @@ const std::string InputController::GOTOCURAREA("[GOTOCURAREA]");
 
 namespace
 {
-const int EVT_MOUSE = 11;
-const int EVT_KEY = 13;
-const int EVT_JOYPAD = 14;
-const int EVT_INPUT_CONTROLLER = 17;
-const int EVT_AREA_GOTO = 18;
 
 const char* const ANYWHERE = "ANYWHERE";
 const char* const BLANKS = " \t\n\r";
@@ -148,8 +144,8 @@ InputController::InputController(const std::string& controllerName, I_ScreenArea
     screenAreaController = new ScreenAreaController();
     switchController = new SwitchController();
     inputHandler = new InputHandler(screenAreaController, switchController, renderer);
-    bus().addConsumer(EVT_INPUT_CONTROLLER, this);
-    bus().addConsumer(EVT_AREA_GOTO, this);
+    bus().addConsumer(EVT::EVENT_INPUT_CONTROLLER, this);
+    bus().addConsumer(EVT::EVENT_AREA_GOTO, this);
 }
 
 InputController::~InputController()
@@ -318,7 +314,7 @@ void InputController::handleEvent(EVT::I_Event* event)
     // A configured action can raise any type by name as a string event; such an event carries none of
     // the fields of the window layer's or the game's own classes and is not read as one.
     const int type = event->getType();
-    if (type == EVT_INPUT_CONTROLLER)
+    if (type == EVT::EVENT_INPUT_CONTROLLER)
     {
         if (const EVT::Event_InputController* ic = EVT::eventAs<EVT::Event_InputController>(event))
             setActive(ic->controllerName == name && ic->activate);
@@ -326,7 +322,7 @@ void InputController::handleEvent(EVT::I_Event* event)
     }
     if (!active)
         return;
-    if (type == EVT_AREA_GOTO)
+    if (type == EVT::EVENT_AREA_GOTO)
     {
         if (const EVT::EventWithString* go = EVT::eventAs<EVT::EventWithString>(event))
             if (!inputHandler->gotoArea(go->getString()))
@@ -341,7 +337,7 @@ EVT::I_Event* InputController::onInput(EVT::I_Event* event)
         return event;
     switch (event->getType())
     {
-    case EVT_MOUSE:
+    case EVT::EVENT_MOUSE:
         if (const EVT::Event_Mouse* mouse = EVT::eventAs<EVT::Event_Mouse>(event))
         {
             const Geom::Rect<int> box = inputHandler->getRenderer()->getInputBox();
@@ -353,7 +349,7 @@ EVT::I_Event* InputController::onInput(EVT::I_Event* event)
                                           mouse->pressed);
         }
         break;
-    case EVT_KEY:
+    case EVT::EVENT_KEY:
         if (const EVT::Event_Key* key = EVT::eventAs<EVT::Event_Key>(event))
         {
             if (key->pressed || !ignoreKeyRelease)
@@ -363,7 +359,7 @@ EVT::I_Event* InputController::onInput(EVT::I_Event* event)
             }
         }
         break;
-    case EVT_JOYPAD:
+    case EVT::EVENT_JOYPAD:
         if (const EVT::Event_Joypad* joy = EVT::eventAs<EVT::Event_Joypad>(event))
             inputHandler->handleJoypad(joy->axisX, joy->axisY, joy->buttons);
         break;
@@ -390,7 +386,7 @@ void InputController::onRender()
 void InputController::setIgnoreTriggerType(TriggerId::TriggerType type)
 {
     if (type == TriggerId::MOUSE)
-        bus().removeConsumer(EVT_MOUSE, this);
+        bus().removeConsumer(EVT::EVENT_MOUSE, this);
 }
 
 void InputController::raiseEvents()
