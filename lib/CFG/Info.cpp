@@ -48,25 +48,28 @@ std::string rightTrim(const std::string& text)
 }
 
 // Six significant digits as the number helpers print them, except that exponent notation is avoided:
-// "1e+06" or "1e-05" would read back as 1 through the integer readers.
+// "1e+06" or "1e-05" would read back as 1 through the integer readers. Whether the helpers choose it
+// depends on the rounded value (999999.9 rounds to "1e+06"), so their text decides.
 std::string formatNumber(float value)
 {
-    const float magnitude = std::fabs(value);
-    if (!std::isfinite(value) || magnitude == 0.0f || (magnitude >= 1e-4f && magnitude < 1e6f))
+    const std::string text = Util::numToStr<float>(value, 10, 0);
+    if (!std::isfinite(value) || text.find('e') == std::string::npos)
     {
-        return Util::numToStr<float>(value, 10, 0);
+        return text;
     }
-    // Floats of a million or more step by 1/16 at most, so four decimals print them exactly.
-    const int decimals = magnitude >= 1e6f ? 4 : 5 - static_cast<int>(std::floor(std::log10(magnitude)));
+    // Large values that need an exponent lie near a million or above, where floats step by 1/16 at most,
+    // so four decimals print them exactly; small ones keep six significant digits.
+    const float magnitude = std::fabs(value);
+    const int decimals = magnitude >= 1.0f ? 4 : 5 - static_cast<int>(std::floor(std::log10(magnitude)));
     std::ostringstream out;
     out << std::fixed << std::setprecision(decimals) << value;
-    std::string text = out.str();
-    text.erase(text.find_last_not_of('0') + 1);
-    if (!text.empty() && text.back() == '.')
+    std::string fixed = out.str();
+    fixed.erase(fixed.find_last_not_of('0') + 1);
+    if (!fixed.empty() && fixed.back() == '.')
     {
-        text.pop_back();
+        fixed.pop_back();
     }
-    return text;
+    return fixed;
 }
 } // namespace
 

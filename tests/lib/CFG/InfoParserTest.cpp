@@ -23,6 +23,7 @@ TEST(InfoParser, ReadsNumbers)
     info.add("BIG", "EVAL:(65536*65536)");
     info.add("TINY", "EVAL:(1/100000)");
     info.add("HALF", "EVAL:(0-7/2)");
+    info.add("NEAR_MILLION", "EVAL:(999999.9)");
     const CFG::InfoParser parser(&info);
 
     EXPECT_EQ(parser.getNumber<int>("HEX"), 31);
@@ -47,6 +48,7 @@ TEST(InfoParser, ReadsNumbers)
     EXPECT_EQ(parser.getNumber<int>("TINY"), 0);
     EXPECT_FLOAT_EQ(parser.getNumber<float>("TINY"), 1e-5f);
     EXPECT_EQ(parser.getNumber<int>("HALF"), -3);
+    EXPECT_EQ(parser.getNumber<int>("NEAR_MILLION"), 999999);
 }
 
 TEST(InfoParser, ReadsNumberLists)

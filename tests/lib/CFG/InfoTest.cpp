@@ -186,6 +186,13 @@ TEST_F(InfoTest, CompanionFilesChain)
     CFG::Info stopped(other.path("b.cfg"), nullptr);
     EXPECT_EQ(stopped.get("A"), "base");
 
+    // The end marker stops only its own file: the companion is still read.
+    other.write("e.cfg", "A == base\nEND_OF_CFG_RESOURCES\nB == hidden\n");
+    other.write("e.cfg.MOD", "C == mod\n");
+    CFG::Info ended(other.path("e.cfg"), nullptr);
+    EXPECT_EQ(ended.get("B"), "");
+    EXPECT_EQ(ended.get("C"), "mod");
+
     // Without the main file no companion is read.
     other.write("c.cfg.MOD", "A == orphan\n");
     CFG::Info orphan;
@@ -295,6 +302,10 @@ TEST_F(InfoTest, CalculatesValues)
         {"EVAL:(1/100000)", "0.00001"},
         {"EVAL:(1/123456)", "0.00000810005"},
         {"EVAL:(999999)", "999999"},
+        // Six significant digits would round these up to "1e+06".
+        {"EVAL:(999999.9)", "999999.875"},
+        {"EVAL:(0-999999.9)", "-999999.875"},
+        {"EVAL:(0.000099999)", "0.000099999"},
         {"EVAL:(1/10000)", "0.0001"},
     };
     for (const auto& c : cases)
