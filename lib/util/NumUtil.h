@@ -27,6 +27,9 @@ template <> inline float PERCENT_OF<float>(const float& a, const float& b)
 
 template <class T> inline T ABS(const T& v)
 {
+    // The most negative integer has no positive counterpart; negating it is undefined, so it saturates.
+    if (std::is_integral<T>::value && std::is_signed<T>::value && v == std::numeric_limits<T>::lowest())
+        return std::numeric_limits<T>::max();
     return v >= 0 ? v : -v;
 }
 

@@ -35,6 +35,8 @@ TEST(NumUtil, TiesAndBoundsFollowTheirRules)
     EXPECT_EQ(Util::MIN(Tagged{1, 'a'}, Tagged{2, 'b'}).tag, 'a');
     EXPECT_EQ(Util::MAX(Tagged{3, 'a'}, Tagged{2, 'b'}).tag, 'a');
     EXPECT_EQ(Util::ABS(-4), 4);
+    EXPECT_EQ(Util::ABS(4), 4);
+    EXPECT_EQ(Util::ABS(INT_MIN), INT_MAX) << "saturates instead of overflowing";
     EXPECT_FLOAT_EQ(Util::CLAMP(5.0f, 0.0f, 1.0f), 1.0f);
     EXPECT_FLOAT_EQ(Util::CLAMP(-1.0f, 0.0f, 1.0f), 0.0f);
     EXPECT_FLOAT_EQ(Util::CLAMP(0.5f, 0.0f, 1.0f), 0.5f);
@@ -60,6 +62,10 @@ TEST(DeleteIt, DeletesEachOwnedPointerAndSkipsNull)
     std::vector<Counted*> owned{new Counted, nullptr, new Counted};
     std::for_each(owned.begin(), owned.end(), Util::DeleteIt());
     EXPECT_EQ(Counted::destroyed, 2);
+
+    std::vector<Counted*> typed{new Counted, nullptr};
+    std::for_each(typed.begin(), typed.end(), Util::DeleteIt<Counted*>());
+    EXPECT_EQ(Counted::destroyed, 3);
 }
 
 TEST(FirstEquals, FindsThePairWithTheKey)
