@@ -85,6 +85,18 @@ TEST_F(TextFileTest, NothingToReadGivesSizeZeroAndNoLoad)
         EXPECT_EQ(out, "untouched");
     }
     EXPECT_EQ(Files::TextFile::size(write("five.txt", "ab\r\nc")), 5);
+
+    // A file that cannot be read counts as nothing; a privileged user reads it all the same.
+    const std::string locked = write("locked.txt", "A == 1\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    if (::access(locked.c_str(), R_OK) != 0)
+    {
+        EXPECT_EQ(Files::TextFile::size(locked), 0);
+        std::string out = "untouched";
+        EXPECT_FALSE(Files::TextFile::load(locked, out, "\n"));
+        EXPECT_EQ(out, "untouched");
+    }
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
 
 TEST_F(TextFileTest, SaveWritesEachLineAndReportsFailures)
