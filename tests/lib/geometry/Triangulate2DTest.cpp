@@ -71,6 +71,12 @@ TEST(Triangulate2DTest, ExactOutputsInTheXYPlane)
          true,
          true,
          "(4,0,1)(1,2,3)(3,4,1)"},
+        // Cutting the last real slot moves the scan on to slot 2, so vertex 1 waits a whole pass.
+        {"convex heptagon",
+         {{1, 0}, {3, 0}, {4, 2}, {3, 4}, {1, 4}, {0, 3}, {0, 1}},
+         true,
+         true,
+         "(6,0,1)(1,2,3)(3,4,5)(5,6,1)(1,3,5)"},
         {"triangle", {{0, 0}, {1, 0}, {0, 1}}, true, true, "(2,0,1)"},
         {"clockwise triangle", {{0, 0}, {0, 1}, {1, 0}}, false, true, "(1,0,2)"},
         {"two points", {{0, 0}, {1, 0}}, true, true, ""},
