@@ -9,7 +9,6 @@ namespace Devices
 {
 namespace
 {
-
 bool validPad(int pad)
 {
     return pad >= 0 && pad < Joypad::PADS;

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace Devices
 {
-// The state of up to four joypads, followed from JOYPAD events.
-class Joypad : public EVT::I_EventConsumer
+// The state of up to four joypads, followed from JOYPAD events. Not copyable, like the mouse.
+class Joypad : public EVT::I_EventConsumer, private Util::NonCopyable<Joypad>
 {
 public:
     // One bit per direction or button; the input layer compares these bit sets with its switches.

@@ -15,7 +15,6 @@ namespace Devices
 {
 namespace
 {
-
 const int CURSOR_KEEP = 0;
 const int CURSOR_SHOW = 1;
 const int CURSOR_HIDE = 2;

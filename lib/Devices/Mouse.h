@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace EVT
 {
@@ -14,7 +15,8 @@ namespace Devices
 // The pointer as the game sees it, followed from MOUSE events with a sensitivity factor. In absolute
 // tracking the position is in window pixels; in relative tracking it is an offset from the window
 // centre, limited per row, and the pointer is sent back to the centre after every report.
-class Mouse : public EVT::I_EventConsumer
+// Not copyable: a copy would hold the state without receiving the events that keep it current.
+class Mouse : public EVT::I_EventConsumer, private Util::NonCopyable<Mouse>
 {
 public:
     // Bit set of buttons. Any int is a valid value: unknown button names map to 0xffff.

@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "Devices/DeviceRegistry.h"
 #include "Devices/Joypad.h"
 #include "Devices/Mouse.h"
 #include "events/EventBus.h"
 #include "events/EventWithString.h"
+#include "events/EventTypes.h"
 #include "events/Event_Joypad.h"
 #include "util/Singleton.h"
 
 namespace
 {
-const int JOYPAD = 14;
+const int JOYPAD = EVT::EVENT_JOYPAD;
 
 void raisePad(int stick, int x, int y, bool b1, bool b2, bool b3, bool b4)
 {
@@ -60,6 +63,10 @@ TEST(Joypad, EventsOfTheWrongClassAreIgnored)
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(JOYPAD, false);
     EXPECT_EQ(Devices::Joypad::RT, pad.getPadInfo(0));
 }
+
+// A copy would not be subscribed and would silently stop following the devices.
+static_assert(!std::is_copy_constructible<Devices::Joypad>::value, "a joypad is not copied");
+static_assert(!std::is_copy_constructible<Devices::Mouse>::value, "a mouse is not copied");
 
 TEST(DeviceRegistry, HoldsWhatIsRegistered)
 {
