@@ -9,14 +9,15 @@
 #include "events/EventWithString.h"
 #include "events/Event_Mouse.h"
 #include "events/Event_Screen.h"
+#include "events/EventTypes.h"
 #include "events/Event_SetMouse.h"
 #include "util/Singleton.h"
 
 namespace
 {
-const int SCREEN = 9;
-const int SETMOUSE = 10;
-const int MOUSE = 11;
+const int SCREEN = EVT::EVENT_SCREEN;
+const int SETMOUSE = EVT::EVENT_SETMOUESE;
+const int MOUSE = EVT::EVENT_MOUSE;
 
 EVT::EventBus& bus()
 {
@@ -141,6 +142,64 @@ TEST(Mouse, WarpAndTrackingModes)
     EXPECT_EQ(Texts{"-1,-1,1"}, requests.take());
     EXPECT_FLOAT_EQ(100.0f * 3 / 800, mouse.getPerX());
     EXPECT_FLOAT_EQ(100.0f / 300, mouse.getPerY());
+}
+
+TEST(Mouse, RelativeTrackingLimitsEachRow)
+{
+    // Rows {5, 3} on an 800 by 600 window: row 0 allows 5 pixels either side, row 1 (above or below) 3.
+    const struct
+    {
+        int x, y;
+        bool invertY;
+        int posX, posY;
+        float relativeX, relativeY;
+    } cases[] = {
+        {402, 300, false, 2, 0, 0.4f, 0.0f},    {420, 300, false, 5, 0, 1.0f, 0.0f},
+        {380, 300, false, -5, 0, -1.0f, 0.0f},  {410, 304, false, 3, 1, 0.6f, -1.0f},
+        {390, 296, false, -3, -1, -0.6f, 1.0f}, {390, 296, true, -3, -1, -0.6f, -1.0f},
+    };
+    for (const auto& c : cases)
+    {
+        Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+        mouse.setParams(true, c.invertY, std::vector<int>{5, 3});
+        report(c.x, c.y);
+        EXPECT_EQ(c.posX, mouse.getX()) << c.x << "," << c.y;
+        EXPECT_EQ(c.posY, mouse.getY()) << c.x << "," << c.y;
+        EXPECT_FLOAT_EQ(c.relativeX, mouse.getRelativeX()) << c.x << "," << c.y;
+        EXPECT_FLOAT_EQ(c.relativeY, mouse.getRelativeY()) << c.x << "," << c.y;
+    }
+}
+
+// Records pointer reports and pointer requests in the order they arrive.
+struct OrderRecorder : EVT::I_EventConsumer
+{
+    OrderRecorder()
+    {
+        bus().addConsumer(MOUSE, this);
+        bus().addConsumer(SETMOUSE, this);
+    }
+    void handleEvent(EVT::I_Event* event) override
+    {
+        seen.push_back(event->getType() == MOUSE ? "report" : "request");
+    }
+    Texts seen;
+};
+
+TEST(Mouse, CursorChangesFromAReportWaitForTheReportToBeDelivered)
+{
+    Devices::Mouse mouse(800, 600, 1.0f, 1.0f);
+    mouse.setVisible(false);
+    OrderRecorder order;
+    report(-1, 20); // shown on leaving: queued behind the report
+    report(10, 20); // hidden again on coming back: queued likewise
+    EXPECT_EQ((Texts{"report", "request", "report", "request"}), order.seen);
+
+    // In relative tracking the pointer is sent back to the centre at once, before later consumers of
+    // the report hear of it.
+    mouse.setParams(true, false, std::vector<int>{5, 3});
+    order.seen.clear();
+    report(410, 300);
+    EXPECT_EQ((Texts{"request", "report"}), order.seen);
 }
 
 TEST(Mouse, DegenerateSizesAndRowsGiveNumbers)
