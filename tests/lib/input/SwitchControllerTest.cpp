@@ -160,6 +160,31 @@ TEST(SwitchController, OnlyMatchingSwitchesOfTheAreaFireInListOrder)
     EXPECT_EQ(0, switches.getSwitch(4)->getTimeUntilPress());
 }
 
+TEST(SwitchController, OnlyTheGivenAreaCountsDown)
+{
+    SwitchController switches;
+    TriggerId dwell(TriggerId::DWELL);
+    dwell.setTimes(100, 0, 0, 0);
+    Switch inA = makeSwitch("A", dwell);
+    inA.setPressActionId(ActionId(1, "A"));
+    Switch inB = makeSwitch("B", dwell);
+    inB.setPressActionId(ActionId(2, "B"));
+    switches.addSwitch(inA);
+    switches.addSwitch(inB);
+    Input::ScreenArea a("A");
+    Input::ScreenArea b("B");
+    std::vector<ActionId> actions;
+    // Entering B starts both dwell countdowns; time passing in A runs only A's.
+    switches.enteredArea(actions, &b);
+    switches.timePassed(actions, &a, 1000);
+    EXPECT_EQ("A", names(actions, 0));
+    EXPECT_EQ(100, switches.getSwitch(2)->getTimeUntilPress());
+    switches.timePassed(actions, &b, 99);
+    EXPECT_EQ(1, switches.getSwitch(2)->getTimeUntilPress());
+    switches.timePassed(actions, &b, 1);
+    EXPECT_EQ("A+B", names(actions, 0));
+}
+
 TEST(SwitchController, PositionsCountFromOne)
 {
     SwitchController switches;

@@ -84,6 +84,23 @@ TEST(TriggerId, FieldsOfOtherTypesReadZero)
     EXPECT_EQ(0, pad.getKey());
     EXPECT_EQ(0, pad.getKeymods());
 
+    // A trigger made from its type alone has nothing set, and nothing left unset either.
+    for (TriggerId::TriggerType type : {TriggerId::KEY, TriggerId::MOUSE, TriggerId::JPAD})
+    {
+        const TriggerId bare(type);
+        EXPECT_EQ(0, bare.getKey()) << type;
+        EXPECT_EQ(0, bare.getKeymods()) << type;
+        EXPECT_EQ(0, bare.getMouseButton()) << type;
+        EXPECT_EQ(0, bare.getJPadFlag()) << type;
+        EXPECT_EQ(0, bare.getJPadOtherFlags()) << type;
+        EXPECT_EQ(0, bare.getJPadFlagMask()) << type;
+        EXPECT_EQ(0, bare.getFirstPressMSecs() + bare.getRepeatPressMSecs() + bare.getHoldDelayMSecs() +
+                         bare.getRepeatHoldMSecs())
+            << type;
+    }
+    EXPECT_TRUE(TriggerId(TriggerId::KEY) == key(0, 0));
+    EXPECT_TRUE(TriggerId(TriggerId::MOUSE) == mouse(0));
+
     TriggerId none;
     EXPECT_EQ(TriggerId::UNDEF, none.getType());
     EXPECT_EQ(0, none.getFirstPressMSecs());
