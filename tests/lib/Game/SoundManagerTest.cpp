@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -15,6 +16,7 @@
 #include "Game/SoundManager.h"
 #include "events/Event.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_Sound.h"
 #include "sound/I_SoundController.h"
@@ -22,9 +24,6 @@
 namespace
 {
 typedef std::vector<std::string> Calls;
-
-const int SOUND = 28;
-const int MUSIC = 29;
 
 // A back end that writes down every call (isPlaying excepted) and answers as told. A source is busy from
 // when the test says so until it is stopped.
@@ -106,13 +105,13 @@ public:
 
 void raiseSound(const std::string& name, bool play = true, int volume = 0, int pitch = 0)
 {
-    EVT::Event_Sound event(SOUND, name, play, volume, pitch);
+    EVT::Event_Sound event(EVT::EVENT_SOUND, name, play, volume, pitch);
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
 }
 
 void raiseMusic(const std::string& name)
 {
-    EVT::EventWithString event(MUSIC, name);
+    EVT::EventWithString event(EVT::EVENT_MUSIC, name);
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
 }
 
@@ -295,6 +294,52 @@ TEST_F(SoundManagerEvents, StoppingAnEffectFreesItsSourcesPriority)
     EXPECT_EQ((Calls{"play 1 1 80 90", "stop 1", "stop 1", "play 1 3 70 110"}), sal.take());
 }
 
+TEST_F(SoundManagerEvents, EveryWayOfStoppingFreesThePriority)
+{
+    // HIGH (priority 2) plays on source 1; then the source is stopped one way or another, something keeps
+    // it busy, and LOW (priority 1) arrives: it plays only if the stop forgot HIGH's priority.
+    const Calls everySource = {"stop 1", "stop 1", "stop 2", "stop 1", "stop 1", "stop 2", "stop 2"};
+    const Calls lowPlays = {"stop 1", "play 1 3 70 110"};
+    struct Case
+    {
+        const char* what;
+        std::function<void(Game::SoundManager&)> stop;
+        Calls stopCalls;
+        bool freed;
+    };
+    const Case cases[] = {
+        {"another effect on the source",
+         [](Game::SoundManager&) { raiseSound("LOW", false); },
+         {"stop 1"},
+         true},
+        {"ALL", [](Game::SoundManager&) { raiseSound("ALL", false); }, everySource, true},
+        {"effects off and on",
+         [](Game::SoundManager& m)
+         {
+             m.setEffects(false);
+             m.setEffects(true);
+         },
+         everySource, true},
+        // Without a configured sound the effect is not looked at further: its source is left alone.
+        {"an effect without a sound", [](Game::SoundManager&) { raiseSound("SILENT", false); }, {}, false},
+        {"an unknown effect", [](Game::SoundManager&) { raiseSound("NOWHERE", false); }, {}, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        manager->setEffects(true);
+        sal.busy = {1};
+        raiseSound("HIGH");
+        sal.take();
+        c.stop(*manager);
+        EXPECT_EQ(c.stopCalls, sal.take());
+        sal.busy = {1};
+        raiseSound("LOW");
+        EXPECT_EQ(c.freed ? lowPlays : Calls(), sal.take());
+    }
+}
+
 TEST_F(SoundManagerEvents, StopAllStopsEverySourceAStoredEffectUses)
 {
     manager->setEffects(true);
@@ -344,11 +389,11 @@ TEST_F(SoundManagerEvents, SoundRaisedWithoutPlayingDetails)
 {
     manager->setEffects(true);
     // A configured input action carries only the effect's name: it plays as configured.
-    EVT::EventWithString named(SOUND, "LOW");
+    EVT::EventWithString named(EVT::EVENT_SOUND, "LOW");
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(&named, false);
     // A bare event of the type carries no name at all.
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(SOUND, false);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(MUSIC, false);
+    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_SOUND, false);
+    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MUSIC, false);
     EXPECT_EQ((Calls{"play 1 3 70 110"}), sal.take());
 }
 
