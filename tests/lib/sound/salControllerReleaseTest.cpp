@@ -4,6 +4,7 @@
 #include <set>
 
 #include <AL/al.h>
+#include <AL/alc.h>
 #include <dlfcn.h>
 
 #include "SoundFixtures.h"
@@ -12,7 +13,8 @@
 using namespace SoundFixtures;
 
 // The OpenAL calls that make and delete sources and buffers, seen on their way to the library: every name
-// made is kept until the library no longer knows it. The rest of the program calls OpenAL as usual.
+// made is kept until it is deleted while its context is still current (without a context nothing is
+// deleted, and the library knows no name at all). The rest of the program calls OpenAL as usual.
 namespace
 {
 std::set<ALuint> g_liveSources;
@@ -45,7 +47,7 @@ extern "C"
         static const auto l_real = next<void (*)(ALsizei, const ALuint*)>("alDeleteSources");
         l_real(n, names);
         for (ALsizei i = 0; i < n; ++i)
-            if (!alIsSource(names[i]))
+            if (alcGetCurrentContext() && !alIsSource(names[i]))
                 g_liveSources.erase(names[i]);
     }
 
@@ -66,7 +68,7 @@ extern "C"
         static const auto l_real = next<void (*)(ALsizei, const ALuint*)>("alDeleteBuffers");
         l_real(n, names);
         for (ALsizei i = 0; i < n; ++i)
-            if (!alIsBuffer(names[i]))
+            if (alcGetCurrentContext() && !alIsBuffer(names[i]))
                 g_liveBuffers.erase(names[i]);
     }
 }
