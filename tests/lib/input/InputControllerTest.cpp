@@ -6,6 +6,7 @@
 #include "CFG/Overrides.h"
 #include "events/Event.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_InputController.h"
 #include "events/Event_Joypad.h"
@@ -18,12 +19,6 @@ namespace
 {
 using InputTest::RecordingRenderer;
 
-const int SHUTDOWN = 1;
-const int AREA_GOTO = 18;
-const int INPUT_CONTROLLER = 17;
-const int MENU_SELECT = 25;
-const int MUSIC = 29;
-
 typedef std::vector<std::string> Texts;
 
 EVT::EventBus& bus()
@@ -33,26 +28,26 @@ EVT::EventBus& bus()
 
 void activate(const std::string& name, bool on = true)
 {
-    EVT::Event_InputController event(INPUT_CONTROLLER, name, on);
+    EVT::Event_InputController event(EVT::EVENT_INPUT_CONTROLLER, name, on);
     bus().raiseEvent(&event, false);
 }
 
 void areaGoto(const std::string& area)
 {
-    EVT::EventWithString event(AREA_GOTO, area);
+    EVT::EventWithString event(EVT::EVENT_AREA_GOTO, area);
     bus().raiseEvent(&event, false);
 }
 
 // Hands the controller one input event; true when it took it.
 bool key(Input::InputController& controller, unsigned char k, bool pressed, int mods = 0)
 {
-    EVT::Event_Key event(13, k, pressed, mods);
+    EVT::Event_Key event(EVT::EVENT_KEY, k, pressed, mods);
     return controller.onInput(&event) == nullptr;
 }
 
 bool mouse(Input::InputController& controller, int x, int y, int wheel, int button, bool pressed)
 {
-    EVT::Event_Mouse event(11, x, y, wheel, button, pressed);
+    EVT::Event_Mouse event(EVT::EVENT_MOUSE, x, y, wheel, button, pressed);
     return controller.onInput(&event) == nullptr;
 }
 
@@ -65,7 +60,10 @@ const std::string MENU_HEAD = "INPUT_CONTROLLER_NAME == MENU\n"
 class Controller : public ::testing::Test
 {
 protected:
-    Controller() : recorder({SHUTDOWN, AREA_GOTO, MENU_SELECT, MUSIC}) {}
+    Controller()
+        : recorder({EVT::EVENT_SHUTDOWN, EVT::EVENT_AREA_GOTO, EVT::EVENT_MENU_SELECT, EVT::EVENT_MUSIC})
+    {
+    }
 
     std::string file(const std::string& text)
     {
@@ -100,14 +98,14 @@ TEST_F(Controller, MenuFileEndToEnd)
     menu.onUpdate(0.5f);
     EXPECT_EQ(Texts{}, recorder.take());
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"25:MENU_SELECT"}, recorder.take());
+    EXPECT_EQ(Texts{"MENU_SELECT:MENU_SELECT"}, recorder.take());
     key(menu, Devices::Keyboard::KEY_RETURN, false);
     menu.onUpdate(16.0f);
     EXPECT_EQ(Texts{}, recorder.take());
 
     EXPECT_TRUE(mouse(menu, 500, 500, 0, Devices::Mouse::LMB, true));
     menu.onUpdate(16.0f);
-    EXPECT_EQ(Texts{"25:MENU_SELECT"}, recorder.take());
+    EXPECT_EQ(Texts{"MENU_SELECT:MENU_SELECT"}, recorder.take());
 
     menu.onRender();
     ASSERT_EQ(1u, renderer.drawn.size());
@@ -200,23 +198,23 @@ TEST_F(Controller, CompleteFileIntoAreasAndSwitches)
     // The pointer moves into LEFT: its enter action; the typing switches exist for LEFT and RIGHT with
     // and without shift, and not for ANYWHERE.
     mouse(game, 100, 500, 0, 0, false);
-    EXPECT_EQ(Texts{"29:in"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:in"}, recorder.take());
     key(game, 'a', true);
     game.onUpdate(16.0f);
     key(game, 'a', true, Devices::Keyboard::MOD_SHIFT);
     game.onUpdate(16.0f);
     key(game, 'a', true, Devices::Keyboard::MOD_CTRL);
     game.onUpdate(16.0f);
-    EXPECT_EQ((Texts{"29:typed", "29:typed"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:typed", "MUSIC:typed"}), recorder.take());
     mouse(game, 700, 500, 0, 0, false);
-    EXPECT_EQ(Texts{"29:out"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:out"}, recorder.take());
     key(game, 'a', true, Devices::Keyboard::MOD_SHIFT);
     game.onUpdate(16.0f);
-    EXPECT_EQ(Texts{"29:typed"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:typed"}, recorder.take());
     areaGoto("ANYWHERE");
     key(game, 'a', true);
     game.onUpdate(16.0f);
-    EXPECT_EQ(Texts{"18:ANYWHERE"}, recorder.take());
+    EXPECT_EQ(Texts{"AREA_GOTO:ANYWHERE"}, recorder.take());
 
     // Hold timing with its countdown shown in the configured colour.
     key(game, 'h', true, Devices::Keyboard::MOD_CTRL | Devices::Keyboard::MOD_SHIFT);
@@ -230,7 +228,7 @@ TEST_F(Controller, CompleteFileIntoAreasAndSwitches)
     game.onUpdate(60.0f);
     key(game, 'h', false, Devices::Keyboard::MOD_CTRL | Devices::Keyboard::MOD_SHIFT);
     game.onUpdate(1.0f);
-    EXPECT_EQ((Texts{"29:press", "29:hold", "29:holdrel"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:press", "MUSIC:hold", "MUSIC:holdrel"}), recorder.take());
 }
 
 TEST_F(Controller, NameComesFromTheCallerOrTheFile)
@@ -281,7 +279,7 @@ TEST_F(Controller, ABadAreaEndsTheAreaListOnly)
     recorder.take();
     key(menu, 'x', true);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:x"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:x"}, recorder.take());
 }
 
 TEST_F(Controller, FilesThatFailInit)
@@ -304,6 +302,7 @@ TEST_F(Controller, FilesThatFailInit)
         {"five delays", "MENU_S_TRIGGER == KEY:a\nMENU_S_DELAYS == 1,2,3,4,5\nMENU_S_AREA == ANYWHERE\n"},
         {"no area", "MENU_S_TRIGGER == KEY:a\nMENU_S_DELAYS == 0,0,0,0\n"},
         {"relative area without a factory",
+         "MENU_S_TRIGGER == KEY:a\nMENU_S_DELAYS == 0,0,0,0\nMENU_S_AREA == ANYWHERE\n"
          "MENU_AREA_LIST == ANYWHERE,REL\nMENU_REL_POS == 0,0\nMENU_REL_SIZE == 1,1\n"
          "MENU_REL_RELATIVE_AREA == PLAYER\n"},
     };
@@ -334,7 +333,7 @@ TEST_F(Controller, SwitchesBeforeAFailureStay)
     menu.onUpdate(1.0f);
     key(menu, 'b', true);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:a"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:a"}, recorder.take());
 }
 
 TEST_F(Controller, TriggerAndActionForms)
@@ -365,29 +364,29 @@ TEST_F(Controller, TriggerAndActionForms)
     key(menu, 'n', true);
     key(menu, Devices::Keyboard::KEY_UP, true);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:wheel"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:wheel"}, recorder.take());
 
     // The pad switch wants UP while B1 (in its mask, not in its other-flags) is inactive.
-    EVT::Event_Joypad upWithB1(14, 0, 0, 1, true, false, false, false);
+    EVT::Event_Joypad upWithB1(EVT::EVENT_JOYPAD, 0, 0, 1, true, false, false, false);
     menu.onInput(&upWithB1);
     menu.onUpdate(1.0f);
-    EVT::Event_Joypad centred(14, 0, 0, 0, false, false, false, false);
+    EVT::Event_Joypad centred(EVT::EVENT_JOYPAD, 0, 0, 0, false, false, false, false);
     menu.onInput(&centred);
-    EVT::Event_Joypad up(14, 3, 0, 1, false, false, false, false);
+    EVT::Event_Joypad up(EVT::EVENT_JOYPAD, 3, 0, 1, false, false, false, false);
     menu.onInput(&up);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:pad"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:pad"}, recorder.take());
     // Flags in both the other-flags and the mask do not matter.
-    EVT::Event_Joypad downWithButtons(14, 0, 0, -1, true, true, false, false);
+    EVT::Event_Joypad downWithButtons(EVT::EVENT_JOYPAD, 0, 0, -1, true, true, false, false);
     menu.onInput(&downWithButtons);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:pad2"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:pad2"}, recorder.take());
 
     key(menu, 't', true);
     menu.onUpdate(1.0f);
     key(menu, 't', false);
     menu.onUpdate(1.0f);
-    EXPECT_EQ((Texts{"29:a:b", "1:SHUTDOWN"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:a:b", "SHUTDOWN:SHUTDOWN"}), recorder.take());
 }
 
 TEST_F(Controller, DelaysAndColours)
@@ -397,7 +396,8 @@ TEST_F(Controller, DelaysAndColours)
                                            "MENU_DWELL_TRIGGER == DWELL\nMENU_DWELL_DELAYS == 100, 50, 0, 0\n"
                                            "MENU_DWELL_AREA == ANYWHERE\nMENU_DWELL_PRESS == MUSIC:dwell\n"
                                            "MENU_DWELL_RENDER_TUP == 0xFF000080\n"
-                                           "MENU_RED_TRIGGER == DWELL\nMENU_RED_DELAYS == 10,0,0,0\n"
+                                           // Sooner than DWELL, but 'red' is no colour: never shown.
+                                           "MENU_RED_TRIGGER == DWELL\nMENU_RED_DELAYS == 50,0,0,0\n"
                                            "MENU_RED_AREA == ANYWHERE\nMENU_RED_RENDER_TUP == red\n"
                                            // Longer than any countdown can run: waits, never wraps.
                                            "MENU_NEVER_TRIGGER == DWELL\n"
@@ -416,7 +416,7 @@ TEST_F(Controller, DelaysAndColours)
     menu.onUpdate(60.0f);
     menu.onUpdate(50.0f);
     menu.onUpdate(1.0e9f);
-    EXPECT_EQ((Texts{"29:dwell", "29:dwell", "29:dwell"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:dwell", "MUSIC:dwell", "MUSIC:dwell"}), recorder.take());
 }
 
 TEST_F(Controller, OneActiveControllerAtATime)
@@ -451,18 +451,18 @@ TEST_F(Controller, OneActiveControllerAtATime)
     EXPECT_EQ((Texts{"GAME:unused", "MENU:used", "THIRD:unused"}), renderer.usedBy);
 
     // Inactive: input passes on unchanged, time and AREA_GOTO do nothing.
-    EVT::Event_Key press(13, 'a', true, 0);
+    EVT::Event_Key press(EVT::EVENT_KEY, 'a', true, 0);
     EXPECT_EQ(&press, game.onInput(&press));
     game.onUpdate(100.0f);
     key(menu, 'a', true);
     menu.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:here"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:here"}, recorder.take());
 
     // Back to GAME: it starts afresh in ANYWHERE, not in OTHER where it was.
     activate("GAME");
     key(game, 'a', true);
     game.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:here"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:here"}, recorder.take());
 
     // Naming the active one again keeps its area; naming none deactivates all.
     areaGoto("OTHER");
@@ -470,7 +470,7 @@ TEST_F(Controller, OneActiveControllerAtATime)
     activate("GAME");
     key(game, 'a', true);
     game.onUpdate(1.0f);
-    EXPECT_EQ(Texts{"29:there"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:there"}, recorder.take());
     activate("GAME", false);
     EXPECT_FALSE(game.isActive());
 
@@ -495,7 +495,14 @@ TEST_F(Controller, KeyReleasesAreDroppedUntilAPress)
     menu.onUpdate(1.0f);
     key(menu, 'k', false);
     menu.onUpdate(1.0f);
-    EXPECT_EQ((Texts{"29:press", "29:release"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:press", "MUSIC:release"}), recorder.take());
+    // Naming the active controller again drops releases again, though its area is kept.
+    key(menu, 'k', true);
+    menu.onUpdate(1.0f);
+    activate("MENU");
+    key(menu, 'k', false);
+    menu.onUpdate(1.0f);
+    EXPECT_EQ(Texts{"MUSIC:press"}, recorder.take());
 }
 
 TEST_F(Controller, PointerOutsideTheInputBoxIsTakenAndIgnored)
@@ -514,7 +521,7 @@ TEST_F(Controller, PointerOutsideTheInputBoxIsTakenAndIgnored)
     renderer.box.h = 100;
     activate("M");
     EXPECT_TRUE(mouse(menu, 150, 150, 0, 0, false));
-    EXPECT_EQ(Texts{"29:in"}, recorder.take());
+    EXPECT_EQ(Texts{"MUSIC:in"}, recorder.take());
     const int outside[][2] = {{99, 150}, {300, 150}, {150, 99}, {150, 200}, {-5, -5}};
     for (const auto& point : outside)
     {
@@ -522,7 +529,7 @@ TEST_F(Controller, PointerOutsideTheInputBoxIsTakenAndIgnored)
         EXPECT_EQ(Texts{}, recorder.take()) << point[0] << "," << point[1];
     }
     mouse(menu, 250, 150, 0, 0, false);
-    EXPECT_EQ((Texts{"29:out", "29:in"}), recorder.take());
+    EXPECT_EQ((Texts{"MUSIC:out", "MUSIC:in"}), recorder.take());
     renderer.box.w = 0;
     EXPECT_TRUE(mouse(menu, 100, 150, 0, 0, false));
     EXPECT_EQ(Texts{}, recorder.take());
@@ -543,29 +550,29 @@ TEST_F(Controller, AreaGoto)
     activate("MENU");
     EXPECT_EQ(Texts{}, recorder.take());
     areaGoto(Input::InputController::GOTOCURAREA);
-    EXPECT_EQ((Texts{"18:[GOTOCURAREA]", "29:out", "29:in"}), recorder.take());
+    EXPECT_EQ((Texts{"AREA_GOTO:[GOTOCURAREA]", "MUSIC:out", "MUSIC:in"}), recorder.take());
     // An unknown area: the old area's leave actions are dropped and ANYWHERE is entered afresh.
     areaGoto("NOWHERE");
-    EXPECT_EQ(Texts{"18:NOWHERE"}, recorder.take());
+    EXPECT_EQ(Texts{"AREA_GOTO:NOWHERE"}, recorder.take());
     // An action that moves to another area, raised and obeyed within one frame.
     key(menu, 'g', true);
     menu.onUpdate(1.0f);
-    EXPECT_EQ((Texts{"18:SIDE", "29:out", "29:in"}), recorder.take());
+    EXPECT_EQ((Texts{"AREA_GOTO:SIDE", "MUSIC:out", "MUSIC:in"}), recorder.take());
     // A configured AREA_GOTO without its text is not obeyed.
-    bus().raiseEvent(AREA_GOTO, false);
-    EXPECT_EQ(Texts{"18"}, recorder.take());
+    bus().raiseEvent(EVT::EVENT_AREA_GOTO, false);
+    EXPECT_EQ(Texts{"AREA_GOTO"}, recorder.take());
 }
 
 TEST_F(Controller, EventsOfTheWrongClassAreIgnored)
 {
     Input::InputController menu("", &renderer);
     ASSERT_TRUE(menu.init(file(MENU_HEAD), "", nullptr));
-    EVT::EventWithString named(INPUT_CONTROLLER, "MENU");
+    EVT::EventWithString named(EVT::EVENT_INPUT_CONTROLLER, "MENU");
     bus().raiseEvent(&named, false);
     EXPECT_FALSE(menu.isActive());
     EXPECT_TRUE(renderer.usedBy.empty());
     activate("MENU");
-    const int inputTypes[] = {11, 13, 14};
+    const int inputTypes[] = {EVT::EVENT_MOUSE, EVT::EVENT_KEY, EVT::EVENT_JOYPAD};
     for (int type : inputTypes)
     {
         EVT::EventWithString asText(type, "KEY");
@@ -573,7 +580,7 @@ TEST_F(Controller, EventsOfTheWrongClassAreIgnored)
         EVT::Event plain(type);
         EXPECT_EQ(nullptr, menu.onInput(&plain));
     }
-    bus().raiseEvent(INPUT_CONTROLLER, false);
+    bus().raiseEvent(EVT::EVENT_INPUT_CONTROLLER, false);
     EXPECT_TRUE(menu.isActive());
 }
 

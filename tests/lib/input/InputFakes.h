@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "events/EventBus.h"
+#include "events/EventStrings.h"
 #include "events/EventWithString.h"
 #include "events/I_EventConsumer.h"
 #include "input/I_RelativeScreenAreaFactory.h"
@@ -75,7 +76,7 @@ public:
     std::vector<Drawn> drawn;
 };
 
-// Records the events of the types it listens to as "TYPE:text" (text only for string events).
+// Records the events of the types it listens to as "NAME:text" (text only for string events).
 class EventRecorder : public EVT::I_EventConsumer
 {
 public:
@@ -87,7 +88,7 @@ public:
     void handleEvent(EVT::I_Event* event) override
     {
         std::ostringstream out;
-        out << event->getType();
+        out << Util::Singleton<EVT::EventStrings>::instance().mapping().getName(event->getType());
         if (const EVT::EventWithString* text = EVT::eventAs<EVT::EventWithString>(event))
             out << ":" << text->getString();
         events.push_back(out.str());

@@ -7,6 +7,7 @@
 
 #include "Devices/DeviceRegistry.h"
 #include "Devices/Joypad.h"
+#include "events/EventTypes.h"
 #include "events/Event_Joypad.h"
 #include "input/InputController.h"
 #include "input/InputHandler.h"
@@ -19,6 +20,7 @@ namespace
 using Devices::Joypad;
 using Input::ActionId;
 using Input::Switch;
+using Input::SwitchRenderInfo;
 using Input::TriggerId;
 using InputTest::makeArea;
 
@@ -197,7 +199,7 @@ TEST_F(Handler, JoypadFlagsFromTheBaselineOn)
 
     Joypad pad;
     Devices::setJoypad(&pad);
-    EVT::Event_Joypad state(14, 0, 0, 1, false, true, false, false); // UP and B2 held
+    EVT::Event_Joypad state(EVT::EVENT_JOYPAD, 0, 0, 1, false, true, false, false); // UP and B2 held
     pad.handleEvent(&state);
     ASSERT_TRUE(handler.setArea("A"));
     Devices::setJoypad(nullptr);
@@ -331,6 +333,64 @@ TEST_F(Handler, CountdownDisplayShowsTheSoonestColouredCountdown)
     EXPECT_EQ("plain", renderer.drawn[0].model);
     EXPECT_EQ("dull", renderer.drawn[0].material);
     EXPECT_EQ(0, renderer.drawn[0].info.press.timeLeft);
+}
+
+TEST_F(Handler, CountdownDisplayOfEachKindInItsOwnColour)
+{
+    areas.addArea(makeArea("A", 0, 0, 100, 100));
+    TriggerId key(static_cast<unsigned char>('a'), 0);
+    key.setTimes(0, 0, 100, 300);
+    // Two switches whose countdowns always run alike: the first in list order is shown.
+    const unsigned long colours[2][3] = {{0x01020304, 0x05060708, 0x090A0B0C},
+                                         {0xF1F2F3F4, 0xF5F6F7F8, 0xF9FAFBFC}};
+    for (const auto& c : colours)
+    {
+        Switch sw = labelled("A", key, "a");
+        sw.setRenderTUP(c[0]);
+        sw.setRenderTUH(c[1]);
+        sw.setRenderTUR(c[2]);
+        switches.addSwitch(sw);
+    }
+    ASSERT_TRUE(handler.setArea("A"));
+
+    struct Shown
+    {
+        long timeLeft;
+        long initialTime;
+        unsigned char r, g, b, a;
+    };
+    auto expectShown = [](const SwitchRenderInfo::Entry& entry, const Shown& shown, const char* what)
+    {
+        EXPECT_EQ(shown.timeLeft, entry.timeLeft) << what;
+        EXPECT_EQ(shown.initialTime, entry.initialTime) << what;
+        EXPECT_EQ((std::vector<int>{shown.r, shown.g, shown.b, shown.a}),
+                  (std::vector<int>{entry.r, entry.g, entry.b, entry.a}))
+            << what;
+    };
+    const Shown nothing = {0, 0, 0, 0, 0, 0};
+
+    // Pressed: the press countdown of 1 runs.
+    handler.handleKey('a', 0, true);
+    handler.render();
+    ASSERT_EQ(1u, renderer.drawn.size());
+    expectShown(renderer.drawn[0].info.press, {1, 1, 0x01, 0x02, 0x03, 0x04}, "press");
+    expectShown(renderer.drawn[0].info.hold, nothing, "no hold yet");
+    expectShown(renderer.drawn[0].info.release, nothing, "no release yet");
+    // The press fired: the hold countdown runs.
+    handler.handleUpdate(1.0f);
+    handler.render();
+    expectShown(renderer.drawn[0].info.press, nothing, "press done");
+    expectShown(renderer.drawn[0].info.hold, {100, 100, 0x05, 0x06, 0x07, 0x08}, "hold");
+    // The hold fired: the hold repeat runs as the release countdown.
+    handler.handleUpdate(100.0f);
+    handler.handleUpdate(20.0f);
+    handler.render();
+    expectShown(renderer.drawn[0].info.hold, nothing, "hold done");
+    expectShown(renderer.drawn[0].info.release, {280, 300, 0x09, 0x0A, 0x0B, 0x0C}, "release");
+
+    // An area asked to draw itself without a renderer draws nothing and does not fail.
+    areas.getArea("A")->render(nullptr, renderer.drawn[0].info);
+    EXPECT_EQ(1u, renderer.drawn.size());
 }
 
 TEST_F(Handler, DeletingAreasNeverLeavesADanglingCurrentArea)
