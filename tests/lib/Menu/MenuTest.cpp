@@ -9,22 +9,13 @@
 #include "Menu/MenuPageWithExitCallBack.h"
 #include "events/Event.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_Key.h"
 #include "util/Singleton.h"
 
 namespace
 {
-const int KEY = 13;
-const int MENU_EXIT = 20;
-const int MENU_NEXT_ITEM = 21;
-const int MENU_PREV_ITEM = 22;
-const int MENU_NEXT_OPTION = 23;
-const int MENU_PREV_OPTION = 24;
-const int MENU_SELECT = 25;
-const int MENU_SELECT_ITEM = 26;
-const int MENU_GOTO_ITEM = 27;
-
 // The owner of a menu: records every callback it receives.
 struct Owner
 {
@@ -61,7 +52,7 @@ void raiseText(int type, const std::string& text)
 
 void raiseKey(unsigned char key, bool pressed)
 {
-    EVT::Event_Key event(KEY, key, pressed, 0);
+    EVT::Event_Key event(EVT::EVENT_KEY, key, pressed, 0);
     Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
 }
 
@@ -196,10 +187,10 @@ struct ChoiceMenu : ::testing::Test
 
 TEST_F(ChoiceMenu, SelectItemReadsTheIndexFromTheText)
 {
-    raiseText(MENU_SELECT_ITEM, "1");
-    raiseText(MENU_SELECT_ITEM, "x");   // not a number: the first item
-    raiseText(MENU_SELECT_ITEM, "7");   // past the end: nothing
-    raiseText(MENU_SELECT_ITEM, "0x1"); // no hexadecimal here: 0
+    raiseText(EVT::EVENT_MENU_SELECT_ITEM, "1");
+    raiseText(EVT::EVENT_MENU_SELECT_ITEM, "x");   // not a number: the first item
+    raiseText(EVT::EVENT_MENU_SELECT_ITEM, "7");   // past the end: nothing
+    raiseText(EVT::EVENT_MENU_SELECT_ITEM, "0x1"); // no hexadecimal here: 0
     EXPECT_EQ((std::vector<int>{1, 0, 0}), itemIds());
     ASSERT_FALSE(owner.calls.empty());
     EXPECT_EQ(5, owner.calls[0].pageId);
@@ -208,17 +199,17 @@ TEST_F(ChoiceMenu, SelectItemReadsTheIndexFromTheText)
 
 TEST_F(ChoiceMenu, OptionStepsOfChoicesAreSelects)
 {
-    raiseText(MENU_NEXT_OPTION, "1");
+    raiseText(EVT::EVENT_MENU_NEXT_OPTION, "1");
     EXPECT_EQ(1, page.getCurrent());
-    raiseText(MENU_NEXT_OPTION, "9"); // out of range: applies to the item that was current
-    raiseText(MENU_PREV_OPTION, "0"); // choices have no previous option
-    raiseText(MENU_SELECT, "");
+    raiseText(EVT::EVENT_MENU_NEXT_OPTION, "9"); // out of range: applies to the item that was current
+    raiseText(EVT::EVENT_MENU_PREV_OPTION, "0"); // choices have no previous option
+    raiseText(EVT::EVENT_MENU_SELECT, "");
     EXPECT_EQ((std::vector<int>{1, 1, 0}), itemIds());
 }
 
 TEST_F(ChoiceMenu, ExitCallsThePageCallback)
 {
-    raiseText(MENU_EXIT, "");
+    raiseText(EVT::EVENT_MENU_EXIT, "");
     ASSERT_EQ(1u, owner.calls.size());
     EXPECT_EQ(5, owner.calls[0].pageId);
     EXPECT_EQ(-1, owner.calls[0].itemId);
@@ -227,14 +218,14 @@ TEST_F(ChoiceMenu, ExitCallsThePageCallback)
 
 TEST_F(ChoiceMenu, GotoAndStepItems)
 {
-    raiseText(MENU_GOTO_ITEM, "1");
+    raiseText(EVT::EVENT_MENU_GOTO_ITEM, "1");
     EXPECT_EQ(1, page.getCurrent());
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     EXPECT_EQ(1, page.getCurrent());
     controller.setItemsWrap(true);
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     EXPECT_EQ(0, page.getCurrent());
-    raiseText(MENU_PREV_ITEM, "");
+    raiseText(EVT::EVENT_MENU_PREV_ITEM, "");
     EXPECT_EQ(1, page.getCurrent());
     EXPECT_TRUE(owner.calls.empty());
 }
@@ -242,9 +233,9 @@ TEST_F(ChoiceMenu, GotoAndStepItems)
 TEST_F(ChoiceMenu, EventsOfAnotherClassAreNotReadAsRequests)
 {
     // A configured action can raise KEY or an item request by type alone.
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(MENU_SELECT_ITEM, false);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(MENU_GOTO_ITEM, false);
-    raiseText(KEY, "a");
+    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MENU_SELECT_ITEM, false);
+    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MENU_GOTO_ITEM, false);
+    raiseText(EVT::EVENT_KEY, "a");
     EXPECT_TRUE(owner.calls.empty());
     EXPECT_EQ(0, page.getCurrent());
 }
@@ -256,7 +247,7 @@ TEST(MenuController, PlainPageIgnoresExit)
     fill(page, 2, log);
     Menu::MenuController controller;
     controller.setPage(&page);
-    raiseText(MENU_EXIT, "");
+    raiseText(EVT::EVENT_MENU_EXIT, "");
     EXPECT_TRUE(log.empty());
     controller.setPage(nullptr);
 }
@@ -272,10 +263,10 @@ TEST(MenuController, WrapFlagsGoWhereTheyBelong)
     EXPECT_FALSE(controller.getOptionsWrap());
     controller.setPage(&page);
     controller.setItemsWrap(true);
-    raiseText(MENU_SELECT, "");
-    raiseText(MENU_PREV_OPTION, "1");
+    raiseText(EVT::EVENT_MENU_SELECT, "");
+    raiseText(EVT::EVENT_MENU_PREV_OPTION, "1");
     controller.setOptionsWrap(true);
-    raiseText(MENU_SELECT_ITEM, "0");
+    raiseText(EVT::EVENT_MENU_SELECT_ITEM, "0");
     EXPECT_EQ(
         (std::vector<std::string>{"select 0 page 2 nowrap", "prev 1 page 2 nowrap", "select 0 page 2 wrap"}),
         log);
@@ -308,22 +299,36 @@ TEST(MenuController, ListensExactlyWhileItHasAPage)
     fill(c, 3, log);
     Menu::MenuController controller;
 
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     controller.setPage(&a);
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     EXPECT_EQ(1, a.getCurrent());
     controller.setPage(&b);
-    raiseText(MENU_NEXT_ITEM, ""); // subscribed once: one step
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, ""); // subscribed once: one step
     EXPECT_EQ(1, b.getCurrent());
     EXPECT_EQ(1, a.getCurrent());
     controller.setPage(nullptr);
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     controller.setPage(nullptr);
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     EXPECT_EQ(1, b.getCurrent());
     controller.setPage(&c);
-    raiseText(MENU_NEXT_ITEM, "");
+    raiseText(EVT::EVENT_MENU_NEXT_ITEM, "");
     EXPECT_EQ(1, c.getCurrent());
     controller.setPage(nullptr);
+}
+
+TEST(MenuController, DestroyedWithItsPageAttachedHearsNothingMore)
+{
+    std::vector<std::string> log;
+    Menu::MenuPage page(4);
+    fill(page, 2, log);
+    {
+        Menu::MenuController controller;
+        controller.setPage(&page);
+    }
+    raiseText(EVT::EVENT_MENU_SELECT, "");
+    raiseKey('k', true);
+    EXPECT_TRUE(log.empty());
 }
 } // namespace
