@@ -188,6 +188,12 @@ TEST_F(Handler, FirstReleaseOfEachButtonAfterSetAreaIsSwallowed)
     EXPECT_EQ(Texts{"A:LMB:press"}, step());
     handler.handleMouse(px(50), py(50), 0, Devices::Mouse::LMB, false);
     EXPECT_EQ(Texts{"A:LMB:release"}, step());
+    // Afresh: a press of one button unflags that button only.
+    ASSERT_TRUE(handler.setArea("A"));
+    handler.handleMouse(px(50), py(50), 0, Devices::Mouse::LMB, true);
+    EXPECT_EQ(Texts{"A:LMB:press"}, step());
+    handler.handleMouse(px(50), py(50), 0, Devices::Mouse::RMB, false);
+    EXPECT_EQ(Texts{}, step());
 }
 
 TEST_F(Handler, JoypadFlagsFromTheBaselineOn)
