@@ -1,5 +1,6 @@
 #include "sound/salController.h"
 
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -85,6 +86,9 @@ ALenum formatOf(int channels, int bits)
 // A filled buffer, or 0 when OpenAL refused the data (the buffer is then deleted again).
 ALuint salController::Impl::makeBuffer(ALenum format, const std::vector<char>& data, int rate)
 {
+    // A size OpenAL cannot be told would reach it cut short or negative.
+    if (data.size() > static_cast<std::size_t>(std::numeric_limits<ALsizei>::max()))
+        return 0;
     // An error left pending by an earlier call must not be taken for this one's.
     alGetError();
     ALuint buffer = 0;
