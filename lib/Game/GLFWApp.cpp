@@ -73,8 +73,8 @@ void reportPointer(GLFWwindow* window)
 
 GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, unsigned long clearColor,
                  bool clearWindow, float gameSpeed)
-    : I_WindowApp(clearColor, clearWindow), gameSpeed(gameSpeed), wheelPosition(0.0), prevWheelPos(0),
-      window(nullptr), lastCount(0.0), lookedForJoysticks(false)
+    : I_WindowApp(clearColor, clearWindow), gameSpeed(gameSpeed), window(nullptr), wheelPosition(0.0),
+      prevWheelPos(0), lastCount(0.0), lookedForJoysticks(false)
 {
     if (g_app)
         ABORT("A second window application while one exists");

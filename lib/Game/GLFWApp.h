@@ -40,16 +40,17 @@ public:
     // Game milliseconds per real millisecond.
     float gameSpeed;
 
+private:
+    friend void DrawFunc();
+    friend void checkJoysticks();
+    friend int getWheelDiff();
+    friend void MouseWheelFunc(GLFWwindow* window, double xOffset, double yOffset);
+
+    GLFWwindow* window;
     // The wheel's position: every offset the library reported, added up, up positive.
     double wheelPosition;
     // The whole wheel steps last reported.
     int prevWheelPos;
-
-private:
-    friend void DrawFunc();
-    friend void checkJoysticks();
-
-    GLFWwindow* window;
     // The library's time of the previous frame, in seconds.
     double lastCount;
     std::vector<int> joysticks;
