@@ -8,12 +8,11 @@
 #include "Game/GameManager.h"
 #include "Game/TimerBase.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/Event_Update.h"
 
 namespace
 {
-const int PAUSE = 4;
-
 // Counts the events of one type.
 class Counter : public EVT::I_EventConsumer
 {
@@ -36,7 +35,7 @@ void kick(int type)
 
 TEST(AutoPauser, PausesAfterTheDelayWithoutActivity)
 {
-    Counter pauses(PAUSE);
+    Counter pauses(EVT::EVENT_PAUSE);
     Game::AutoPauser pauser(5000, {30, 31, 32, 33, 34});
 
     pass(10000);
@@ -52,7 +51,7 @@ TEST(AutoPauser, PausesAfterTheDelayWithoutActivity)
     pass(10000);
     EXPECT_EQ(pauses.count, 1); // one firing, then stopped until the next activity
 
-    kick(29); // not an activity event
+    kick(EVT::EVENT_MUSIC); // not an activity event
     pass(5000);
     EXPECT_EQ(pauses.count, 1);
 
@@ -67,7 +66,7 @@ TEST(AutoPauser, PausesAfterTheDelayWithoutActivity)
 
 TEST(AutoPauser, ZeroDelayNeverStartsAndAGivenDelayReplacesTheStoredOne)
 {
-    Counter pauses(PAUSE);
+    Counter pauses(EVT::EVENT_PAUSE);
     Game::AutoPauser pauser(0, {30});
     pauser.enable(0);
     kick(30);
@@ -84,7 +83,7 @@ TEST(AutoPauser, ZeroDelayNeverStartsAndAGivenDelayReplacesTheStoredOne)
 
 TEST(AutoPauser, EnableRestartsAPausedCountdown)
 {
-    Counter pauses(PAUSE);
+    Counter pauses(EVT::EVENT_PAUSE);
     Game::AutoPauser pauser(100, {30});
     pauser.enable(0);
     Game::TimerBase::setPause(true);
@@ -98,7 +97,7 @@ TEST(AutoPauser, EnableRestartsAPausedCountdown)
 
 TEST(AutoPauser, DestructionLeavesTheBusAndTheTimerList)
 {
-    Counter pauses(PAUSE);
+    Counter pauses(EVT::EVENT_PAUSE);
     {
         Game::AutoPauser pauser(100, {30});
         pauser.enable(0);
@@ -150,7 +149,7 @@ TEST(AutoPauser, APauseRaisedInAPassPausesTheTimersStillToCome)
 
     Game::AutoPauser pauser(100, {30});
     pauser.enable(0); // started after, so it comes first in the pass
-    EVT::Event_Update update(6, 100);
+    EVT::Event_Update update(EVT::EVENT_UPDATE, 100);
     EVT::EventBus::instance().raiseEvent(&update, false);
 
     EXPECT_EQ(later.fired, 0);

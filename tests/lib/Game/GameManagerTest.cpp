@@ -12,6 +12,7 @@
 #include "RecordingView.h"
 #include "RecordingWindowApp.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_EnterLeave.h"
 #include "events/Event_Joypad.h"
@@ -26,21 +27,6 @@ using GameTest::RecordingView;
 
 namespace
 {
-enum
-{
-    SHUTDOWN = 1,
-    PAUSE = 4,
-    RESUME = 5,
-    UPDATE = 6,
-    PRE_UPDATE = 7,
-    RENDER = 8,
-    SCREEN = 9,
-    MOUSE = 11,
-    ENTERLEAVE = 12,
-    KEY = 13,
-    JOYPAD = 14
-};
-
 class RecordingLogic : public Game::I_LogicController
 {
 public:
@@ -79,9 +65,9 @@ void raise(EVT::I_Event&& event)
 
 void frame(float elapsed)
 {
-    raise(EVT::Event_PreUpdate(PRE_UPDATE, elapsed));
-    raise(EVT::Event_Update(UPDATE, elapsed));
-    EVT::EventBus::instance().raiseEvent(RENDER, false);
+    raise(EVT::Event_PreUpdate(EVT::EVENT_PRE_UPDATE, elapsed));
+    raise(EVT::Event_Update(EVT::EVENT_UPDATE, elapsed));
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_RENDER, false);
 }
 
 // A game manager with recording services and one view, all logging into one list.
@@ -159,7 +145,7 @@ TEST(GameManager, FrameRunsTimersThenStatesThenViewsAndDrawsWithClearing)
 
     f.app.setClearWindow(false);
     f.log.clear();
-    EVT::EventBus::instance().raiseEvent(RENDER, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_RENDER, false);
     EXPECT_EQ(f.log, (Log{"view.render", "app.show"}));
 }
 
@@ -171,13 +157,13 @@ TEST(GameManager, PauseAndResumeReachTimersViewsAndState)
     f.manager.getViewManager()->onUpdate(0); // the view joins
     f.log.clear();
 
-    EVT::EventBus::instance().raiseEvent(PAUSE, false);
-    EVT::EventBus::instance().raiseEvent(PAUSE, false);
-    EVT::EventBus::instance().raiseEvent(RESUME, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_PAUSE, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_PAUSE, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_RESUME, false);
     EXPECT_EQ(timer.isPaused(), 1);
     EXPECT_EQ(f.log, (Log{"view.pause1", "logic.pause1", "view.pause1", "logic.pause1", "view.pause0",
                           "logic.pause0"}));
-    EVT::EventBus::instance().raiseEvent(RESUME, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_RESUME, false);
     EXPECT_EQ(timer.isPaused(), 0);
 }
 
@@ -190,8 +176,8 @@ TEST(GameManager, ScreenSizeReachesWatchersAlwaysAndViewsOnChange)
     EXPECT_EQ(f.log, (Log{"early.size0x0"}));
 
     f.log.clear();
-    raise(EVT::Event_Screen(SCREEN, 640, 480));
-    raise(EVT::Event_Screen(SCREEN, 640, 480));
+    raise(EVT::Event_Screen(EVT::EVENT_SCREEN, 640, 480));
+    raise(EVT::Event_Screen(EVT::EVENT_SCREEN, 640, 480));
     EXPECT_EQ(f.log, (Log{"view.size640x480", "early.size640x480", "early.size640x480"}));
     int width = 0;
     int height = 0;
@@ -204,7 +190,7 @@ TEST(GameManager, ScreenSizeReachesWatchersAlwaysAndViewsOnChange)
     f.manager.addScreenWatcher(&late);
     f.manager.removeScreenWatcher(&early);
     f.manager.removeScreenWatcher(&early);
-    raise(EVT::Event_Screen(SCREEN, 800, 600));
+    raise(EVT::Event_Screen(EVT::EVENT_SCREEN, 800, 600));
     EXPECT_EQ(f.log, (Log{"late.size640x480", "view.size800x600", "late.size800x600"}));
 }
 
@@ -216,10 +202,10 @@ TEST(GameManager, InputEventsGoToTheViews)
     f.manager.getViewManager()->add(&front);
     f.log.clear();
 
-    raise(EVT::Event_Key(KEY, 'a', true, 0));
-    raise(EVT::Event_Mouse(MOUSE, 1, 2, 0, 1, true));
-    raise(EVT::Event_Joypad(JOYPAD, 0, 0, 0, false, false, false, false));
-    raise(EVT::Event_EnterLeave(ENTERLEAVE, true));
+    raise(EVT::Event_Key(EVT::EVENT_KEY, 'a', true, 0));
+    raise(EVT::Event_Mouse(EVT::EVENT_MOUSE, 1, 2, 0, 1, true));
+    raise(EVT::Event_Joypad(EVT::EVENT_JOYPAD, 0, 0, 0, false, false, false, false));
+    raise(EVT::Event_EnterLeave(EVT::EVENT_ENTERLEAVE, true));
     EXPECT_EQ(f.log, (Log{"front.input", "front.input", "front.input", "front.input"}));
 }
 
@@ -233,7 +219,8 @@ TEST(GameManager, StringEventsUnderFrameScreenOrInputTypesAreIgnored)
     f.manager.getViewManager()->onUpdate(0);
     f.log.clear();
 
-    for (int type : {PRE_UPDATE, UPDATE, SCREEN, KEY, MOUSE, JOYPAD, ENTERLEAVE})
+    for (int type : {EVT::EVENT_PRE_UPDATE, EVT::EVENT_UPDATE, EVT::EVENT_SCREEN, EVT::EVENT_KEY,
+                     EVT::EVENT_MOUSE, EVT::EVENT_JOYPAD, EVT::EVENT_ENTERLEAVE})
         raise(EVT::EventWithString(type, "1000,1000"));
     EXPECT_TRUE(f.log.empty()) << f.log.front();
 
@@ -251,9 +238,11 @@ TEST(GameManager, RunInitialisesTheWindowThenTheRendererThenLoops)
     manager.setWindowApp(&app);
     manager.setRenderController(&render);
     manager.setLogicController(&logic);
-    app.onRun = [&] { log.push_back("render.inits" + std::to_string(render.inits)); };
+    auto renderInits = [&] { log.push_back("render.inits" + std::to_string(render.inits)); };
+    app.onInit = renderInits;
+    app.onRun = renderInits;
     manager.run();
-    EXPECT_EQ(log, (Log{"app.init", "app.run", "render.inits1"}));
+    EXPECT_EQ(log, (Log{"app.init", "render.inits0", "app.run", "render.inits1"}));
 
     EXPECT_EQ(manager.getTime(), 12.5);
     manager.resetTime();
@@ -285,7 +274,7 @@ TEST(GameManager, ShutdownIsDeliveredAfterTheDeliveryInProgress)
     public:
         explicit ShutdownListener(Log& log) : log(log)
         {
-            EVT::EventBus::instance().addConsumer(SHUTDOWN, this);
+            EVT::EventBus::instance().addConsumer(EVT::EVENT_SHUTDOWN, this);
         }
         void handleEvent(EVT::I_Event*) override { log.push_back("shutdown"); }
         Log& log;
@@ -294,6 +283,6 @@ TEST(GameManager, ShutdownIsDeliveredAfterTheDeliveryInProgress)
     f.manager.getViewManager()->onUpdate(0);
     f.view.onUpdateAction = [&] { f.manager.shutdown(); };
     f.log.clear();
-    raise(EVT::Event_Update(UPDATE, 1));
+    raise(EVT::Event_Update(EVT::EVENT_UPDATE, 1));
     EXPECT_EQ(f.log, (Log{"logic.update1", "view.update", "shutdown"}));
 }

@@ -18,6 +18,8 @@ public:
     bool initWindowApp() override
     {
         log.push_back("app.init");
+        if (onInit)
+            onInit();
         return initResult;
     }
     void run() override
@@ -35,6 +37,7 @@ public:
 
     std::vector<std::string>& log;
     bool initResult = true;
+    std::function<void()> onInit;
     std::function<void()> onRun;
 };
 } // namespace GameTest

@@ -5,7 +5,8 @@
 //   "w" moves the pointer to (50, 60) through SETMOUESE; "x" raises a string event under SETMOUESE,
 //   which must be ignored; "h" hides and "s" shows the cursor through SETMOUESE without moving the
 //   pointer, then write CURSOR hidden|normal|disabled; "r" sets the size 0 x 150 and "t" 200 x 100;
-//   "p" resets the clock, and the next frame writes ELAPSED with its PRE_UPDATE and UPDATE times.
+//   "p" resets the clock, and the next frame writes ELAPSED with its PRE_UPDATE and UPDATE times;
+//   "q" raises SHUTDOWN from inside the next UPDATE. The first RENDER after SHUTDOWN writes RENDER.
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -19,6 +20,7 @@
 #include "Game/LogicController.h"
 #include "RecordingRenderController.h"
 #include "events/EventBus.h"
+#include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_EnterLeave.h"
 #include "events/Event_Key.h"
@@ -35,7 +37,8 @@ class Printer : public EVT::I_EventConsumer
 public:
     Printer()
     {
-        for (int type : {1, 6, 7, 9, 11, 12, 13})
+        for (int type : {EVT::EVENT_SHUTDOWN, EVT::EVENT_UPDATE, EVT::EVENT_PRE_UPDATE, EVT::EVENT_RENDER,
+                         EVT::EVENT_SCREEN, EVT::EVENT_MOUSE, EVT::EVENT_ENTERLEAVE, EVT::EVENT_KEY})
             EVT::EventBus::instance().addConsumer(type, this);
     }
 
@@ -46,17 +49,17 @@ public:
             std::printf("KEY %d %d %d\n", key->key, key->pressed ? 1 : 0, key->modifiers);
             if (key->pressed && key->key == 'w')
             {
-                EVT::Event_SetMouse warp(10, 50, 60, 0);
+                EVT::Event_SetMouse warp(EVT::EVENT_SETMOUESE, 50, 60, 0);
                 EVT::EventBus::instance().raiseEvent(&warp, false);
             }
             if (key->pressed && key->key == 'x')
             {
-                EVT::EventWithString impostor(10, "50,60");
+                EVT::EventWithString impostor(EVT::EVENT_SETMOUESE, "50,60");
                 EVT::EventBus::instance().raiseEvent(&impostor, false);
             }
             if (key->pressed && (key->key == 'h' || key->key == 's'))
             {
-                EVT::Event_SetMouse cursor(10, -1, -1, key->key == 'h' ? 2 : 1);
+                EVT::Event_SetMouse cursor(EVT::EVENT_SETMOUESE, -1, -1, key->key == 'h' ? 2 : 1);
                 EVT::EventBus::instance().raiseEvent(&cursor, false);
                 int mode = glfwGetInputMode(app->getWindow(), GLFW_CURSOR);
                 std::printf("CURSOR %s\n", mode == GLFW_CURSOR_HIDDEN     ? "hidden"
@@ -73,6 +76,8 @@ public:
                 app->resetTime();
                 reportElapsed = true;
             }
+            if (key->pressed && key->key == 'q')
+                shutdownInUpdate = true;
         }
         else if (const auto* preUpdate = EVT::eventAs<EVT::Event_PreUpdate>(event))
             preUpdateElapsed = preUpdate->elapsed;
@@ -93,6 +98,11 @@ public:
                 reportElapsed = false;
                 std::printf("ELAPSED %g %g\n", preUpdateElapsed, update->elapsed);
             }
+            if (shutdownInUpdate)
+            {
+                shutdownInUpdate = false;
+                EVT::EventBus::instance().raiseEvent(EVT::EVENT_SHUTDOWN, false);
+            }
         }
         else if (const auto* mouse = EVT::eventAs<EVT::Event_Mouse>(event))
             std::printf("MOUSE %d %d %d %d %d\n", mouse->x, mouse->y, mouse->wheelDelta, mouse->buttons,
@@ -101,8 +111,18 @@ public:
             std::printf("SCREEN %d %d\n", screen->width, screen->height);
         else if (const auto* enterLeave = EVT::eventAs<EVT::Event_EnterLeave>(event))
             std::printf("ENTERLEAVE %d\n", enterLeave->active ? 1 : 0);
-        else if (event->getType() == 1)
+        else if (event->getType() == EVT::EVENT_SHUTDOWN)
+        {
+            shutdownSeen = true;
             std::printf("SHUTDOWN\n");
+        }
+        else if (event->getType() == EVT::EVENT_RENDER)
+        {
+            if (!shutdownSeen || renderAfterShutdown)
+                return;
+            renderAfterShutdown = true;
+            std::printf("RENDER\n");
+        }
         std::fflush(stdout);
     }
 
@@ -112,6 +132,9 @@ public:
 private:
     bool ready = false;
     bool reportElapsed = false;
+    bool shutdownInUpdate = false;
+    bool shutdownSeen = false;
+    bool renderAfterShutdown = false;
     float preUpdateElapsed = -1.0f;
 };
 } // namespace
