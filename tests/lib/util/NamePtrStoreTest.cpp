@@ -108,6 +108,28 @@ TEST_F(NamePtrStoreTest, clearAndTheEndOfTheStoreDeleteEveryObjectOnce)
     // TearDown checks that the store's end deleted the last two.
 }
 
+TEST_F(NamePtrStoreTest, replacingThroughThePlainAddDeletesTheReplacedObject)
+{
+    Store store("TestStore", nullptr);
+    Util::BasicStore<std::string, Counted*>& plain = store;
+    Counted* first = new Counted(1);
+    Counted* second = new Counted(2);
+    store.add("x", first);
+
+    plain.add("x", first); // the same object again: nothing to let go of
+    EXPECT_EQ(before + 2, Counted::alive);
+    EXPECT_EQ(first, store.get("x"));
+
+    plain.add("x", second);
+    EXPECT_EQ(before + 1, Counted::alive) << "the replaced object is the store's to delete";
+    EXPECT_EQ(second, store.get("x"));
+
+    plain.add("x", nullptr);
+    EXPECT_EQ(before, Counted::alive);
+    EXPECT_FALSE(store.exists("x"));
+    // TearDown checks that nothing was deleted twice or left behind.
+}
+
 TEST_F(NamePtrStoreTest, removeHandsTheObjectBack)
 {
     Counted* c = new Counted(5);
