@@ -104,6 +104,12 @@ TEST(BasicStoreIterator, survivesChangesToOtherEntries)
     EXPECT_EQ((std::vector<int>{2, 3}), rest);
 }
 
+TEST(BasicStoreIterator, iteratorsCannotBeDeletedThroughTheInterface)
+{
+    EXPECT_FALSE(std::is_destructible<Util::I_Iterator<int>>::value);
+    EXPECT_TRUE((std::is_destructible<Util::BasicStoreIterator<std::string, int>>::value));
+}
+
 TEST(BasicStoreIterator, handleHasOneOwner)
 {
     typedef Util::BasicStore<std::string, int>::IteratorHandle Handle;

@@ -136,6 +136,13 @@ TEST(BasicHashTable, tablesCannotBeCopied)
 {
     EXPECT_FALSE(std::is_copy_constructible<CellTable>::value);
     EXPECT_FALSE(std::is_copy_assignable<CellTable>::value);
+    EXPECT_FALSE(std::is_copy_constructible<Util::BasicHashLink<Cell>>::value);
+}
+
+TEST(I_HashTableObject, itemsCannotBeDeletedThroughTheInterface)
+{
+    EXPECT_FALSE(std::is_destructible<Util::I_HashTableObject>::value);
+    EXPECT_TRUE(std::is_destructible<Cell>::value);
 }
 
 TEST(HashedItem, equalOnlyToItemsOfTheSameKindAndValue)
