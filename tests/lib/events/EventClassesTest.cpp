@@ -15,6 +15,7 @@
 #include "events/Event_SetMouse.h"
 #include "events/Event_Sound.h"
 #include "events/Event_Update.h"
+#include "events/EventTypes.h"
 
 namespace
 {
@@ -30,28 +31,28 @@ template <class E> std::unique_ptr<E> cloneOf(const E& e)
 
 TEST(EventClasses, cloneCopiesTheClassAndEveryField)
 {
-    EXPECT_EQ(1, cloneOf(EVT::Event(1))->getType());
-    EXPECT_EQ("MENU_1", cloneOf(EVT::EventWithString(26, "MENU_1"))->getString());
+    EXPECT_EQ(EVT::EVENT_SHUTDOWN, cloneOf(EVT::Event(EVT::EVENT_SHUTDOWN))->getType());
+    EXPECT_EQ("MENU_1", cloneOf(EVT::EventWithString(EVT::EVENT_MENU_SELECT_ITEM, "MENU_1"))->getString());
 
-    auto sound = cloneOf(EVT::Event_Sound(28, "escape", true, 80, 120));
+    auto sound = cloneOf(EVT::Event_Sound(EVT::EVENT_SOUND, "escape", true, 80, 120));
     EXPECT_EQ("escape", sound->getString());
     EXPECT_TRUE(sound->play);
     EXPECT_EQ(80, sound->volume);
     EXPECT_EQ(120, sound->pitch);
 
-    auto key = cloneOf(EVT::Event_Key(13, 200, true, 5));
+    auto key = cloneOf(EVT::Event_Key(EVT::EVENT_KEY, 200, true, 5));
     EXPECT_EQ(200, key->key);
     EXPECT_TRUE(key->pressed);
     EXPECT_EQ(5, key->modifiers);
 
-    auto mouse = cloneOf(EVT::Event_Mouse(11, 3, 4, -1, 2, true));
+    auto mouse = cloneOf(EVT::Event_Mouse(EVT::EVENT_MOUSE, 3, 4, -1, 2, true));
     EXPECT_EQ(3, mouse->x);
     EXPECT_EQ(4, mouse->y);
     EXPECT_EQ(-1, mouse->wheelDelta);
     EXPECT_EQ(2, mouse->buttons);
     EXPECT_TRUE(mouse->pressed);
 
-    auto pad = cloneOf(EVT::Event_Joypad(14, 15, -1, 1, true, false, false, true));
+    auto pad = cloneOf(EVT::Event_Joypad(EVT::EVENT_JOYPAD, 15, -1, 1, true, false, false, true));
     EXPECT_EQ(15, pad->joystick);
     EXPECT_EQ(-1, pad->axisX);
     EXPECT_EQ(1, pad->axisY);
@@ -60,21 +61,21 @@ TEST(EventClasses, cloneCopiesTheClassAndEveryField)
     EXPECT_FALSE(pad->buttons[2]);
     EXPECT_TRUE(pad->buttons[3]);
 
-    auto screen = cloneOf(EVT::Event_Screen(9, 640, 480));
+    auto screen = cloneOf(EVT::Event_Screen(EVT::EVENT_SCREEN, 640, 480));
     EXPECT_EQ(640, screen->width);
     EXPECT_EQ(480, screen->height);
 
-    EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_Update(6, 16.5f))->elapsed);
-    EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_PreUpdate(7, 16.5f))->elapsed);
+    EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_Update(EVT::EVENT_UPDATE, 16.5f))->elapsed);
+    EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_PreUpdate(EVT::EVENT_PRE_UPDATE, 16.5f))->elapsed);
 
-    auto setMouse = cloneOf(EVT::Event_SetMouse(10, -1, 20, 2));
+    auto setMouse = cloneOf(EVT::Event_SetMouse(EVT::EVENT_SETMOUESE, -1, 20, 2));
     EXPECT_EQ(-1, setMouse->getWarpX());
     EXPECT_EQ(20, setMouse->getWarpY());
     EXPECT_EQ(2, setMouse->getCursorMode());
 
-    EXPECT_FALSE(cloneOf(EVT::Event_EnterLeave(12, false))->active);
+    EXPECT_FALSE(cloneOf(EVT::Event_EnterLeave(EVT::EVENT_ENTERLEAVE, false))->active);
 
-    auto controller = cloneOf(EVT::Event_InputController(17, "GAME", true));
+    auto controller = cloneOf(EVT::Event_InputController(EVT::EVENT_INPUT_CONTROLLER, "GAME", true));
     EXPECT_EQ("GAME", controller->controllerName);
     EXPECT_TRUE(controller->activate);
 }
@@ -82,11 +83,11 @@ TEST(EventClasses, cloneCopiesTheClassAndEveryField)
 TEST(EventClasses, eventAsAnswersNullForAnotherClass)
 {
     // A configuration can raise any type, KEY included, as a string event.
-    EVT::EventWithString configured(13, "x");
+    EVT::EventWithString configured(EVT::EVENT_KEY, "x");
     EXPECT_EQ(nullptr, EVT::eventAs<EVT::Event_Key>(&configured));
     EXPECT_EQ(&configured, EVT::eventAs<EVT::EventWithString>(&configured));
 
-    EVT::Event_Sound sound(28, "beep", true, 0, 0);
+    EVT::Event_Sound sound(EVT::EVENT_SOUND, "beep", true, 0, 0);
     const EVT::I_Event* asEvent = &sound;
     EXPECT_EQ(&sound, EVT::eventAs<EVT::EventWithString>(asEvent)) << "a sound event carries a string";
     EXPECT_EQ(nullptr, EVT::eventAs<EVT::Event_Sound>(&configured));
