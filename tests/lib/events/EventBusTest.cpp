@@ -345,6 +345,37 @@ TEST_F(EventBusTest, aDestroyedConsumerLeavesEveryType)
     bus().raiseEvent(other, false);
     EXPECT_EQ((Log{"A:230"}), log);
 }
+TEST_F(EventBusTest, aConsumerDeletedFromANestedDeliveryIsSkippedByTheOuterOne)
+{
+    const int outer = 240, inner = 241;
+    Probe a("A", log), d("D", log), c("C", log);
+    Probe* victim = new Probe("V", log);
+    a.action = [&](EVT::I_Event*) { bus().raiseEvent(inner, false); };
+    d.action = [&](EVT::I_Event*) { delete victim; };
+    bus().addConsumer(outer, &a);
+    bus().addConsumer(outer, victim);
+    bus().addConsumer(outer, &c);
+    bus().addConsumer(inner, &d);
+    bus().raiseEvent(outer, false);
+    EXPECT_EQ((Log{"A:240", "D:241", "C:240"}), log);
+}
+
+TEST_F(EventBusTest, aCopiedConsumerIsAConsumerOfItsOwn)
+{
+    const int t = 250;
+    Probe a("A", log);
+    bus().addConsumer(t, &a);
+    {
+        Probe copy(a);
+        copy.name = "K";
+        EXPECT_NE(a.id, copy.id);
+        bus().raiseEvent(t, false); // the copy did not inherit the subscription
+        bus().removeConsumer(t, &copy);
+    } // nor does the copy take the original with it when it leaves or goes
+    bus().raiseEvent(t, false);
+    EXPECT_EQ((Log{"A:250", "A:250"}), log);
+}
+
 class QuietConsumer : public EVT::I_EventConsumer
 {
 public:
