@@ -1,5 +1,7 @@
 #include "Game/GLFWApp.h"
 
+#include <algorithm>
+
 // GLEW's header has to come before any other OpenGL header.
 #include <GL/glew.h>
 #define GLFW_INCLUDE_NONE
@@ -192,9 +194,12 @@ void GLFWApp::getAllowedSizes(std::vector<std::pair<int, int>>& sizes)
 
 void GLFWApp::setSize(const std::pair<int, int>& size)
 {
-    // An empty window is refused by the window system; it would be reported as 1 anyway.
-    glfwSetWindowSize(window, nonZeroSize(size.first), nonZeroSize(size.second));
-    raiseScreen(size.first, size.second);
+    // An empty window is refused by the window system, and the window library stops the process on a
+    // negative size: both become 1, which is what SCREEN reports for an empty size anyway.
+    int width = nonZeroSize(std::max(size.first, 0));
+    int height = nonZeroSize(std::max(size.second, 0));
+    glfwSetWindowSize(window, width, height);
+    raiseScreen(width, height);
 }
 
 double GLFWApp::getTime() const

@@ -343,9 +343,11 @@ TEST(Window, FocusGatesThePointerAndSizeAndClockChangesAreReported)
     ASSERT_TRUE(probe.waitFor("MOUSE 20 20 3 0 0"));
 
     // A size of 0 is reported as 1 (and must not upset the window system); the size handler reports
-    // the window's real size after it.
+    // the window's real size after it. A negative size is taken as 0.
     xdotool("key r");
     ASSERT_TRUE(probe.waitFor("SCREEN 1 150"));
+    xdotool("key n");
+    ASSERT_TRUE(probe.waitFor("SCREEN 1 1"));
     xdotool("key t");
     ASSERT_TRUE(probe.waitFor("SCREEN 200 100"));
     // The frame after a clock reset carries no time.
@@ -369,6 +371,7 @@ TEST(Window, FocusGatesThePointerAndSizeAndClockChangesAreReported)
 
     Lines screens = withPrefix(lines, "SCREEN ");
     EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 1 150"), 2);
+    EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 1 1"), 2);
     EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 200 100"), 2);
 }
 

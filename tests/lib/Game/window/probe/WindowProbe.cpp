@@ -4,7 +4,8 @@
 // Arguments: width height. Some keys act back on the window when pressed:
 //   "w" moves the pointer to (50, 60) through SETMOUESE; "x" raises a string event under SETMOUESE,
 //   which must be ignored; "h" hides and "s" shows the cursor through SETMOUESE without moving the
-//   pointer, then write CURSOR hidden|normal|disabled; "r" sets the size 0 x 150 and "t" 200 x 100;
+//   pointer, then write CURSOR hidden|normal|disabled; "r" sets the size 0 x 150, "n" -5 x -7 and
+//   "t" 200 x 100;
 //   "p" resets the clock, and the next frame writes ELAPSED with its PRE_UPDATE and UPDATE times;
 //   "q" raises SHUTDOWN from inside the next UPDATE. The first RENDER after SHUTDOWN writes RENDER.
 #include <cstdio>
@@ -69,6 +70,8 @@ public:
             }
             if (key->pressed && key->key == 'r')
                 app->setSize(std::make_pair(0, 150));
+            if (key->pressed && key->key == 'n')
+                app->setSize(std::make_pair(-5, -7));
             if (key->pressed && key->key == 't')
                 app->setSize(std::make_pair(200, 100));
             if (key->pressed && key->key == 'p')
