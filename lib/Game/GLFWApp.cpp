@@ -90,6 +90,9 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, unsi
     if (!glfwInit())
         ABORT("Failed to init window");
 
+    // The window library stops the process on a negative size: such a size counts as empty.
+    width = std::max(width, 0);
+    height = std::max(height, 0);
     if (width == 0 && height == 0)
     {
         GLFWmonitor* monitor = glfwGetPrimaryMonitor();

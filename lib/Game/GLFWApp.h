@@ -17,8 +17,8 @@ namespace Game
 class GLFWApp : public I_WindowApp, public EVT::I_EventConsumer, private Util::NonCopyable<GLFWApp>
 {
 public:
-    // Opens the window; a width and height of 0 both mean the desktop's size. A window or context that
-    // cannot be made is a fatal fault.
+    // Opens the window; a width and height of 0 both mean the desktop's size, and a negative size counts
+    // as 0. A window or context that cannot be made is a fatal fault.
     GLFWApp(const char* title, int width, int height, bool fullScreen, unsigned long clearColor,
             bool clearWindow, float gameSpeed);
     ~GLFWApp() override;

@@ -375,7 +375,7 @@ TEST(Window, FocusGatesThePointerAndSizeAndClockChangesAreReported)
     EXPECT_EQ(std::count(screens.begin(), screens.end(), "SCREEN 200 100"), 2);
 }
 
-TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne)
+TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroOrNegativeIsReportedAsOne)
 {
     if (!haveDisplay())
         GTEST_SKIP() << "no X server (DISPLAY is unset)";
@@ -392,6 +392,7 @@ TEST(Window, ZeroSizeMeansTheDesktopAndASingleZeroIsReportedAsOne)
     const std::vector<Case> cases = {
         {0, 0, "SCREEN " + std::to_string(desktopWidth) + " " + std::to_string(desktopHeight)},
         {0, 200, "SCREEN 1 200"},
+        {-5, 200, "SCREEN 1 200"},
     };
     for (const Case& c : cases)
     {
