@@ -1,5 +1,6 @@
 #include "maze/Generator.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -44,6 +45,9 @@ bool isNegation(const CellLoc& a, const CellLoc& b)
 // entry indices beside the node graph, so generating costs time linear in the number of cells and
 // memory proportional to the grid. The connected test of the Kruskal carve is a disjoint-set forest with
 // union by rank and path halving; which walls it opens does not depend on how the sets are kept.
+// The node graph itself is most of the memory a maze takes, so the arrays beside it are kept lean: an
+// exit's owner is worked out from its slot when every cell has as many exits, and cell types are read
+// from the nodes only when the grid mixes them.
 class Generator::Impl
 {
 public:
@@ -64,14 +68,6 @@ private:
     static constexpr SlotIndex NO_SLOT = std::numeric_limits<SlotIndex>::max();
     static constexpr SlotIndex MAX_SLOTS = NO_SLOT - 1;
 
-    // One exit of one cell: the cell's entry and the neighbour's entry (NO_ENTRY outside the grid).
-    // The exits of an entry occupy consecutive slots, in exit order, entries in creation order.
-    struct Slot
-    {
-        EntryIndex owner;
-        EntryIndex neighbour;
-    };
-
     struct TypeInfo
     {
         Connections connections;
@@ -89,6 +85,12 @@ private:
     bool neighbourLocation(const CellLoc& from, const CellLoc& offset, CellLoc* out) const;
     std::size_t cellIndex(const CellLoc& loc) const;
     bool openExit(Node* n, int i);
+    unsigned cellTypeOf(EntryIndex e) const { return mixedTypes ? nodes[e]->getCellType() : firstType; }
+    SlotIndex slotOf(std::size_t e) const
+    {
+        return mixedExitCounts ? firstSlot[e] : static_cast<SlotIndex>(e) * exitsPerCell;
+    }
+    EntryIndex ownerOf(SlotIndex s) const { return mixedExitCounts ? owners[s] : s / exitsPerCell; }
     SlotIndex backSlot(EntryIndex n, int i);
     void setOpenSlots(const std::vector<bool>& open);
     void shuffle(std::vector<SlotIndex>& edges);
@@ -104,9 +106,16 @@ private:
     std::vector<std::size_t> strides;
     std::vector<EntryIndex> cellEntries; // per cell of the grid: its entry, or NO_ENTRY
     std::vector<Node*> nodes;            // entries in creation order
-    std::vector<unsigned> cellTypes;     // per entry
-    std::vector<SlotIndex> firstSlot;    // per entry, and one past the last
-    std::vector<Slot> slots;
+    // The exits of an entry occupy consecutive slots, in exit order, entries in creation order. While
+    // every cell has exitsPerCell exits, an entry's first slot and a slot's owner are worked out; only
+    // when cells differ are they kept in firstSlot (per entry, and one past the last) and owners.
+    SlotIndex exitsPerCell = 0;
+    bool mixedExitCounts = false;
+    std::vector<SlotIndex> firstSlot;
+    std::vector<EntryIndex> owners;
+    std::vector<EntryIndex> neighbours; // per slot: the neighbour's entry, or NO_ENTRY outside the grid
+    unsigned firstType = 0;
+    bool mixedTypes = false;
     std::map<unsigned, TypeInfo> types;
     TypeInfo* lastTypeInfo = nullptr;
     unsigned lastType = 0;
@@ -163,14 +172,15 @@ bool Generator::Impl::prepareGrid()
     }
     types.clear();
     lastTypeInfo = nullptr;
+    exitsPerCell = 0;
+    mixedExitCounts = false;
+    mixedTypes = false;
     cellEntries.assign(total, NO_ENTRY);
     nodes.reserve(total);
-    cellTypes.reserve(total);
-    firstSlot.reserve(total + 1);
     const int perCell = base.getTileData().getNumConnections(base.getTileData().getFirstCellType());
     if (perCell > 0 && total <= MAX_SLOTS / static_cast<std::size_t>(perCell))
     {
-        slots.reserve(total * static_cast<std::size_t>(perCell));
+        neighbours.reserve(total * static_cast<std::size_t>(perCell));
     }
     return true;
 }
@@ -185,10 +195,10 @@ void Generator::Impl::reset(bool deleteNodes)
         }
     }
     releaseMemory(nodes);
-    releaseMemory(cellTypes);
     releaseMemory(cellEntries);
     releaseMemory(firstSlot);
-    releaseMemory(slots);
+    releaseMemory(neighbours);
+    releaseMemory(owners);
 }
 
 Generator::Impl::TypeInfo& Generator::Impl::typeInfo(unsigned type)
@@ -260,9 +270,19 @@ Generator::Impl::EntryIndex Generator::Impl::getNode(unsigned type, const CellLo
     EntryIndex& slot = cellEntries[cellIndex(loc)];
     if (slot == NO_ENTRY)
     {
+        if (nodes.empty())
+        {
+            firstType = type;
+        }
+        else if (type != firstType)
+        {
+            mixedTypes = true;
+        }
         nodes.push_back(nullptr);
-        nodes.back() = new Node(type, loc);
-        cellTypes.push_back(type);
+        Node* node = new Node(type, loc);
+        nodes.back() = node;
+        // Room for the exits now, so that they lie beside the node they belong to.
+        node->reserveExits(static_cast<int>(typeInfo(type).connections.size()));
         slot = static_cast<EntryIndex>(nodes.size() - 1);
     }
     return slot;
@@ -276,6 +296,7 @@ bool Generator::Impl::neighbourLocation(const CellLoc& from, const CellLoc& offs
         return false;
     }
     out->resize(from.size());
+    bool moved = false;
     for (std::size_t i = 0; i < from.size(); ++i)
     {
         const long long d = dims[i];
@@ -296,21 +317,36 @@ bool Generator::Impl::neighbourLocation(const CellLoc& from, const CellLoc& offs
             return false;
         }
         (*out)[i] = static_cast<int>(c);
+        moved = moved || c != from[i];
     }
     // Wrapping round a dimension of one cell would lead back to the cell itself: no neighbour there.
-    return *out != from;
+    return moved;
 }
 
 bool Generator::Impl::addNodeExits(EntryIndex entry)
 {
     Node* n = nodes[entry];
     const Connections& connections = typeInfo(n->getCellType()).connections;
-    if (slots.size() + connections.size() > MAX_SLOTS)
+    if (neighbours.size() + connections.size() > MAX_SLOTS)
     {
         return false;
     }
-    firstSlot.push_back(static_cast<SlotIndex>(slots.size()));
-    n->reserveExits(static_cast<int>(connections.size()));
+    if (entry == 0)
+    {
+        exitsPerCell = static_cast<SlotIndex>(connections.size());
+    }
+    else if (!mixedExitCounts && connections.size() != exitsPerCell)
+    {
+        for (EntryIndex e = 0; e < entry; ++e)
+        {
+            firstSlot.push_back(e * exitsPerCell);
+        }
+        mixedExitCounts = true;
+    }
+    if (mixedExitCounts)
+    {
+        firstSlot.push_back(static_cast<SlotIndex>(neighbours.size()));
+    }
     for (const TileData::Connection& c : connections)
     {
         if (neighbourLocation(n->getCellLoc(), c.offset, &scratchLoc))
@@ -318,12 +354,12 @@ bool Generator::Impl::addNodeExits(EntryIndex entry)
             const std::size_t before = nodes.size();
             const EntryIndex next = getNode(c.toType, scratchLoc);
             const bool isNew = nodes.size() != before;
-            slots.push_back(Slot{entry, next});
+            neighbours.push_back(next);
             n->addExit(Node::Exit{nodes[next], isNew ? 0 : static_cast<int>(Node::EXIT_UP_TREE)});
         }
         else
         {
-            slots.push_back(Slot{entry, NO_ENTRY});
+            neighbours.push_back(NO_ENTRY);
             n->addExit(Node::Exit{nullptr, 0});
         }
     }
@@ -355,12 +391,12 @@ bool Generator::Impl::openExit(Node* n, int i)
 
 Generator::Impl::SlotIndex Generator::Impl::backSlot(EntryIndex n, int i)
 {
-    // The same exit of m as openExit picks, found in the compact arrays without touching the graph.
-    const EntryIndex m = slots[firstSlot[n] + static_cast<SlotIndex>(i)].neighbour;
-    for (int k : backExits(typeInfo(cellTypes[n]), i, cellTypes[m]))
+    // The same exit of m as openExit picks, found in the compact arrays.
+    const EntryIndex m = neighbours[slotOf(n) + static_cast<SlotIndex>(i)];
+    for (int k : backExits(typeInfo(cellTypeOf(n)), i, cellTypeOf(m)))
     {
-        const SlotIndex candidate = firstSlot[m] + static_cast<SlotIndex>(k);
-        if (candidate < firstSlot[m + 1] && slots[candidate].neighbour == n)
+        const SlotIndex candidate = slotOf(m) + static_cast<SlotIndex>(k);
+        if (candidate < slotOf(m + 1) && neighbours[candidate] == n)
         {
             return candidate;
         }
@@ -406,10 +442,10 @@ void Generator::Impl::shuffle(std::vector<SlotIndex>& edges)
 void Generator::Impl::makeMaze()
 {
     std::vector<SlotIndex> edges;
-    edges.reserve(slots.size());
-    for (std::size_t s = 0; s < slots.size(); ++s)
+    edges.reserve(neighbours.size());
+    for (std::size_t s = 0; s < neighbours.size(); ++s)
     {
-        if (slots[s].neighbour != NO_ENTRY)
+        if (neighbours[s] != NO_ENTRY)
         {
             edges.push_back(static_cast<SlotIndex>(s));
         }
@@ -419,13 +455,16 @@ void Generator::Impl::makeMaze()
     // First decide which edges join two sets, working on the compact arrays only; then find the exits
     // those walls open on both sides, and last set the flags cell by cell in creation order, so that
     // each cell's exits are touched once. Opening only sets flags: the order does not change the maze.
-    std::vector<EntryIndex> parent(nodes.size());
+    // The cell table is done with once the graph stands; its memory serves the sets.
+    std::vector<EntryIndex> parent;
+    parent.swap(cellEntries);
+    parent.resize(nodes.size());
     for (std::size_t e = 0; e < parent.size(); ++e)
     {
         parent[e] = static_cast<EntryIndex>(e);
     }
     std::vector<std::uint8_t> rank(nodes.size(), 0);
-    std::vector<bool> joins(slots.size(), false);
+    std::vector<bool> joins(neighbours.size(), false);
     const std::size_t count = edges.size();
     const std::size_t SLOT_AHEAD = 16;
     const std::size_t SET_AHEAD = 8;
@@ -433,22 +472,22 @@ void Generator::Impl::makeMaze()
     {
         if (p + SLOT_AHEAD < count)
         {
-            prefetch(&slots[edges[p + SLOT_AHEAD]]);
+            prefetch(&neighbours[edges[p + SLOT_AHEAD]]);
         }
         if (p + SET_AHEAD < count)
         {
-            const Slot& ahead = slots[edges[p + SET_AHEAD]];
-            prefetch(&parent[ahead.owner]);
-            prefetch(&parent[ahead.neighbour]);
+            const SlotIndex ahead = edges[p + SET_AHEAD];
+            prefetch(&parent[ownerOf(ahead)]);
+            prefetch(&parent[neighbours[ahead]]);
         }
-        const Slot& slot = slots[edges[p]];
-        const EntryIndex a = findSet(parent, slot.owner);
-        const EntryIndex b = findSet(parent, slot.neighbour);
+        const SlotIndex s = edges[p];
+        const EntryIndex a = findSet(parent, ownerOf(s));
+        const EntryIndex b = findSet(parent, neighbours[s]);
         if (a == b)
         {
             continue;
         }
-        joins[edges[p]] = true;
+        joins[s] = true;
         if (rank[a] < rank[b])
         {
             parent[a] = b;
@@ -466,16 +505,17 @@ void Generator::Impl::makeMaze()
     releaseMemory(parent);
     releaseMemory(rank);
 
-    std::vector<bool> open(slots.size(), false);
+    std::vector<bool> open(neighbours.size(), false);
     for (std::size_t e = 0; e < nodes.size(); ++e)
     {
-        for (SlotIndex s = firstSlot[e]; s < firstSlot[e + 1]; ++s)
+        const SlotIndex first = slotOf(e);
+        const SlotIndex past = slotOf(e + 1);
+        for (SlotIndex s = first; s < past; ++s)
         {
             if (joins[s])
             {
                 open[s] = true;
-                const SlotIndex back =
-                    backSlot(static_cast<EntryIndex>(e), static_cast<int>(s - firstSlot[e]));
+                const SlotIndex back = backSlot(static_cast<EntryIndex>(e), static_cast<int>(s - first));
                 if (back != NO_SLOT)
                 {
                     open[back] = true;
@@ -491,11 +531,13 @@ void Generator::Impl::setOpenSlots(const std::vector<bool>& open)
 {
     for (std::size_t e = 0; e < nodes.size(); ++e)
     {
-        for (SlotIndex s = firstSlot[e]; s < firstSlot[e + 1]; ++s)
+        const SlotIndex first = slotOf(e);
+        const SlotIndex past = slotOf(e + 1);
+        for (SlotIndex s = first; s < past; ++s)
         {
             if (open[s])
             {
-                nodes[e]->setOpen(static_cast<int>(s - firstSlot[e]), true);
+                nodes[e]->setOpen(static_cast<int>(s - first), true);
             }
         }
     }
@@ -506,22 +548,25 @@ void Generator::Impl::makeSinglePathMaze(CellLoc* end)
     // The walk runs on the compact arrays: a cell counts as visited once any of its exits is open, which
     // the visited flags mirror, and the exits it opens are collected and set on the graph at the end.
     std::vector<std::uint8_t> visitedCell(nodes.size(), 0);
-    std::vector<bool> open(slots.size(), false);
-    std::vector<std::pair<EntryIndex, long long>> stack;
+    std::vector<bool> open(neighbours.size(), false);
+    // Depths never exceed the number of entries, which fits an entry index.
+    std::vector<std::pair<EntryIndex, EntryIndex>> stack;
+    stack.reserve(nodes.size());
     std::vector<int> candidates;
     EntryIndex current = 0;
     EntryIndex deepest = 0;
-    long long depth = 0;
-    long long best = 0;
+    EntryIndex depth = 0;
+    EntryIndex best = 0;
     long long visited = 1;
     const long long total = base.getTotalCells();
     while (visited < total)
     {
         candidates.clear();
-        const SlotIndex first = firstSlot[current];
-        for (SlotIndex s = first; s < firstSlot[current + 1]; ++s)
+        const SlotIndex first = slotOf(current);
+        const SlotIndex past = slotOf(current + 1);
+        for (SlotIndex s = first; s < past; ++s)
         {
-            const EntryIndex next = slots[s].neighbour;
+            const EntryIndex next = neighbours[s];
             if (next != NO_ENTRY && visitedCell[next] == 0)
             {
                 candidates.push_back(static_cast<int>(s - first));
@@ -546,7 +591,7 @@ void Generator::Impl::makeSinglePathMaze(CellLoc* end)
         }
         const int e = candidates[pickIndex(candidates.size())];
         const SlotIndex carved = first + static_cast<SlotIndex>(e);
-        const EntryIndex next = slots[carved].neighbour;
+        const EntryIndex next = neighbours[carved];
         open[carved] = true;
         visitedCell[current] = 1;
         const SlotIndex back = backSlot(current, e);
@@ -632,7 +677,16 @@ MazeData* Generator::Impl::generate(unsigned seed)
                 return nullptr;
             }
         }
-        firstSlot.push_back(static_cast<SlotIndex>(slots.size()));
+        if (mixedExitCounts)
+        {
+            firstSlot.push_back(static_cast<SlotIndex>(neighbours.size()));
+            owners.resize(neighbours.size());
+            for (std::size_t e = 0; e < nodes.size(); ++e)
+            {
+                std::fill(owners.begin() + firstSlot[e], owners.begin() + firstSlot[e + 1],
+                          static_cast<EntryIndex>(e));
+            }
+        }
         if (base.getSinglePath())
         {
             CellLoc end;

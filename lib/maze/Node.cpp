@@ -44,27 +44,6 @@ Node* Node::getExitNode(int i) const
     return hasExit(i) ? exits[i].node : nullptr;
 }
 
-void Node::setOpen(int i, bool open)
-{
-    if (!hasExit(i))
-    {
-        return;
-    }
-    if (open)
-    {
-        exits[i].flags |= EXIT_OPEN;
-    }
-    else
-    {
-        exits[i].flags &= ~EXIT_OPEN;
-    }
-}
-
-void Node::addExit(const Exit& exit)
-{
-    exits.push_back(exit);
-}
-
 void Node::reserveExits(int count)
 {
     if (count > 0)

@@ -40,8 +40,14 @@ public:
     virtual Node* getExitNode(int i) const;
 
     // Ignored for an index outside the exits.
-    void setOpen(int i, bool open);
-    void addExit(const Exit& exit);
+    void setOpen(int i, bool open)
+    {
+        if (hasExit(i))
+        {
+            exits[i].flags = open ? (exits[i].flags | EXIT_OPEN) : (exits[i].flags & ~EXIT_OPEN);
+        }
+    }
+    void addExit(const Exit& exit) { exits.push_back(exit); }
     // Makes room for count exits, so that adding them one by one does not reallocate.
     void reserveExits(int count);
 

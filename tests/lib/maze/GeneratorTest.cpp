@@ -272,6 +272,7 @@ TEST(GeneratorTest, MatchesThePlainStructuresCellForCell)
         {"wrapping", {7, 5}, {3, 3}, true},
         {"wrapping two wide", {2, 6}, {0, 0}, true},
         {"wrapping one wide", {1, 6}, {0, 2}, true},
+        {"one wide", {1, 9}, {0, 4}, false},
         {"three dimensions", {4, 3, 3}, {1, 1, 1}, false},
     };
     for (const Case& g : grids)
@@ -454,31 +455,55 @@ TEST(GeneratorTest, TileDataThatCannotReachEveryCellStillEnds)
 TEST(GeneratorTest, CellTypesFollowTheirOwnConnections)
 {
     // A checkerboard of two types: type 0 reaches right and up into type 1, type 1 left and down into type 0,
-    // and both reach diagonally into their own type.
-    Maze::TileData tiles;
-    tiles.defineConnection({0, {1, 0}, 1});
-    tiles.defineConnection({0, {0, 1}, 1});
-    tiles.defineConnection({0, {1, 1}, 0});
-    tiles.defineConnection({1, {-1, 0}, 0});
-    tiles.defineConnection({1, {0, -1}, 0});
-    tiles.defineConnection({1, {-1, -1}, 1});
-    tiles.defineConnection({1, {1, 1}, 1});
-    for (bool singlePath : {false, true})
+    // and both reach diagonally into their own type. The exit counts differ from the second cell on.
+    Maze::TileData checkerboard;
+    checkerboard.defineConnection({0, {1, 0}, 1});
+    checkerboard.defineConnection({0, {0, 1}, 1});
+    checkerboard.defineConnection({0, {1, 1}, 0});
+    checkerboard.defineConnection({1, {-1, 0}, 0});
+    checkerboard.defineConnection({1, {0, -1}, 0});
+    checkerboard.defineConnection({1, {-1, -1}, 1});
+    checkerboard.defineConnection({1, {1, 1}, 1});
+    // Rows: the first row is of type 0 with three exits, every row above it of type 1 with four, so the
+    // first cells made all have three exits before a cell with four appears.
+    Maze::TileData rows;
+    rows.defineConnection({0, {1, 0}, 0});
+    rows.defineConnection({0, {-1, 0}, 0});
+    rows.defineConnection({0, {0, 1}, 1});
+    rows.defineConnection({1, {0, -1}, 0});
+    rows.defineConnection({1, {0, 1}, 1});
+    rows.defineConnection({1, {1, 0}, 1});
+    rows.defineConnection({1, {-1, 0}, 1});
+    struct Case
     {
-        for (unsigned seed : {1u, 2u, 3u})
+        const char* what;
+        const Maze::TileData& tiles;
+        CellLoc start;
+    };
+    const Case cases[] = {
+        {"checkerboard", checkerboard, {0, 0}},
+        {"rows", rows, {2, 0}},
+    };
+    for (const Case& c : cases)
+    {
+        for (bool singlePath : {false, true})
         {
-            SCOPED_TRACE(std::string(singlePath ? "single path" : "Kruskal") + " seed " +
-                         std::to_string(seed));
-            MazeData description(tiles, {5, 5}, {0, 0}, false, singlePath, true, 20);
-            MazeData plainDescription = description;
-            RNG::RandUniversal plainRng;
-            const MazePtr maze = generateWith(description, seed);
-            const MazePtr plain(MazeTest::generateReference(plainDescription, plainRng, seed));
-            ASSERT_NE(maze, nullptr);
-            expectSameMaze(*maze, *plain);
-            for (const Node* n : nodeList(maze->getRoot()))
+            for (unsigned seed : {1u, 2u, 3u})
             {
-                EXPECT_EQ(n->getNumExits(), n->getCellType() == 0 ? 3 : 4);
+                SCOPED_TRACE(std::string(c.what) + (singlePath ? " single path" : " Kruskal") + " seed " +
+                             std::to_string(seed));
+                MazeData description(c.tiles, {5, 5}, c.start, false, singlePath, true, 20);
+                MazeData plainDescription = description;
+                RNG::RandUniversal plainRng;
+                const MazePtr maze = generateWith(description, seed);
+                const MazePtr plain(MazeTest::generateReference(plainDescription, plainRng, seed));
+                ASSERT_NE(maze, nullptr);
+                expectSameMaze(*maze, *plain);
+                for (const Node* n : nodeList(maze->getRoot()))
+                {
+                    EXPECT_EQ(n->getNumExits(), n->getCellType() == 0 ? 3 : 4);
+                }
+                EXPECT_EQ(nodeList(maze->getRoot()).size(), 25u);
             }
         }
     }
