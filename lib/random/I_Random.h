@@ -20,5 +20,8 @@ protected:
     I_Random() = default;
     I_Random(const I_Random&) = default;
     I_Random& operator=(const I_Random&) = default;
+
+    // Set to 0 on construction; nothing reads it.
+    int reserved = 0;
 };
 } // namespace RNG
