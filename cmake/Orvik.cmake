@@ -15,12 +15,14 @@ function(orvik_library name)
 endfunction()
 
 # orvik_test(NAME [LABELS l...] [DEPS lib...]): a GoogleTest executable from the calling folder's .cpp files.
-# Tests run with the test folder's fixture directory in ORVIK_TEST_DATA.
+# Tests run with the test folder's fixture directory in ORVIK_TEST_DATA; shared test helpers are included
+# from tests/, e.g. #include "support/TempDir.h".
 function(orvik_test name)
   cmake_parse_arguments(ARG "" "" "DEPS;LABELS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE ORVIK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   set(props "")
   if(ARG_LABELS)

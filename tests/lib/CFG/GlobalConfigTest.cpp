@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
 #include "files/TextFile.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -22,7 +22,7 @@ protected:
         CFG::getDefaultOverrides()->reset();
     }
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-cfg"};
 };
 
 TEST_F(GlobalConfigTest, OverridesWinOverTheConfiguration)

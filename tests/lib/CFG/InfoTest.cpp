@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -27,7 +27,7 @@ protected:
         return std::make_unique<CFG::Info>(dir.write("test.cfg", text), overrides);
     }
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-cfg"};
 };
 
 TEST_F(InfoTest, ParsesTheLineGrammar)
@@ -179,7 +179,7 @@ TEST_F(InfoTest, CompanionFilesChain)
     EXPECT_EQ(info.get("D"), "") << "an empty companion value blanks the earlier one";
 
     // The chain stops at the first missing or empty link.
-    TempDir other;
+    Testing::TempDir other("orvik-cfg");
     other.write("b.cfg", "A == base\n");
     other.write("b.cfg.MOD", "");
     other.write("b.cfg.MOD.MOD", "A == unreachable\n");

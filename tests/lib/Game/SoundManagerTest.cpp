@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "CFG/Overrides.h"
 #include "Game/SoundManager.h"
@@ -20,6 +14,7 @@
 #include "events/EventWithString.h"
 #include "events/Event_Sound.h"
 #include "sound/I_SoundController.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -82,24 +77,10 @@ public:
 class SoundsFile
 {
 public:
-    explicit SoundsFile(const std::string& text)
-    {
-        static std::atomic<int> l_count{0};
-        dir = std::filesystem::temp_directory_path() /
-              ("orvik-sounds-" + std::to_string(::getpid()) + "-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-               std::to_string(l_count++));
-        std::filesystem::create_directories(dir);
-        path = (dir / "sounds.cfg").string();
-        std::ofstream(path) << text;
-    }
-    ~SoundsFile()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
+    explicit SoundsFile(const std::string& text) : path(dir.write("sounds.cfg", text)) {}
 
-    std::filesystem::path dir;
+    // Declared before path, which is written into it.
+    Testing::TempDir dir{"orvik-sounds"};
     std::string path;
 };
 

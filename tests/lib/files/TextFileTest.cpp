@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,40 +9,22 @@
 #include <unistd.h>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace
 {
 class TextFileTest : public ::testing::Test
 {
 protected:
-    TextFileTest()
-    {
-        static std::atomic<int> l_count{0};
-        m_dir = std::filesystem::temp_directory_path() /
-                ("orvik-files-" + std::to_string(::getpid()) + "-" + std::to_string(l_count++));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    ~TextFileTest() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_dir, ec);
-    }
-
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
-    }
     std::string read(const std::string& name) const
     {
-        std::ifstream in(path(name), std::ios::binary);
+        std::ifstream in(dir.path(name), std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();
     }
 
-    std::filesystem::path m_dir;
+    Testing::TempDir dir{"orvik-files"};
 };
 
 TEST_F(TextFileTest, LoadAppendsLinesWithTheSeparator)
@@ -67,16 +48,17 @@ TEST_F(TextFileTest, LoadAppendsLinesWithTheSeparator)
     {
         SCOPED_TRACE(c.what);
         std::string out = "old";
-        EXPECT_TRUE(Files::TextFile::load(write("f.txt", c.bytes), out, "|"));
+        EXPECT_TRUE(Files::TextFile::load(dir.write("f.txt", c.bytes), out, "|"));
         EXPECT_EQ(out, c.expected);
     }
 }
 
 TEST_F(TextFileTest, NothingToReadGivesSizeZeroAndNoLoad)
 {
-    std::filesystem::create_directories(path("dir"));
-    write("empty.txt", "");
-    for (const std::string& name : {path("missing.txt"), path("empty.txt"), path("dir"), std::string()})
+    std::filesystem::create_directories(dir.path("dir"));
+    dir.write("empty.txt", "");
+    for (const std::string& name :
+         {dir.path("missing.txt"), dir.path("empty.txt"), dir.path("dir"), std::string()})
     {
         SCOPED_TRACE(name);
         EXPECT_EQ(Files::TextFile::size(name), 0);
@@ -84,10 +66,10 @@ TEST_F(TextFileTest, NothingToReadGivesSizeZeroAndNoLoad)
         EXPECT_FALSE(Files::TextFile::load(name, out, "\n"));
         EXPECT_EQ(out, "untouched");
     }
-    EXPECT_EQ(Files::TextFile::size(write("five.txt", "ab\r\nc")), 5);
+    EXPECT_EQ(Files::TextFile::size(dir.write("five.txt", "ab\r\nc")), 5);
 
     // A file that cannot be read counts as nothing; a privileged user reads it all the same.
-    const std::string locked = write("locked.txt", "A == 1\n");
+    const std::string locked = dir.write("locked.txt", "A == 1\n");
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     if (::access(locked.c_str(), R_OK) != 0)
     {
@@ -101,16 +83,16 @@ TEST_F(TextFileTest, NothingToReadGivesSizeZeroAndNoLoad)
 
 TEST_F(TextFileTest, SaveWritesEachLineAndReportsFailures)
 {
-    ASSERT_TRUE(Files::TextFile::save(path("lines.txt"), std::vector<std::string>{"one", "", "three"}));
+    ASSERT_TRUE(Files::TextFile::save(dir.path("lines.txt"), std::vector<std::string>{"one", "", "three"}));
     EXPECT_EQ(read("lines.txt"), "one\n\nthree\n");
-    ASSERT_TRUE(Files::TextFile::save(path("lines.txt"), std::string("short")));
+    ASSERT_TRUE(Files::TextFile::save(dir.path("lines.txt"), std::string("short")));
     EXPECT_EQ(read("lines.txt"), "short\n") << "the file is truncated";
-    ASSERT_TRUE(Files::TextFile::save(path("none.txt"), std::vector<std::string>{}));
+    ASSERT_TRUE(Files::TextFile::save(dir.path("none.txt"), std::vector<std::string>{}));
     EXPECT_EQ(read("none.txt"), "");
 
-    std::filesystem::create_directories(path("dir"));
-    EXPECT_FALSE(Files::TextFile::save(path("dir"), std::string("x")));
-    EXPECT_FALSE(Files::TextFile::save(path("no/such/dir/f.txt"), std::string("x")));
+    std::filesystem::create_directories(dir.path("dir"));
+    EXPECT_FALSE(Files::TextFile::save(dir.path("dir"), std::string("x")));
+    EXPECT_FALSE(Files::TextFile::save(dir.path("no/such/dir/f.txt"), std::string("x")));
     if (std::filesystem::exists("/dev/full"))
     {
         // The buffered bytes fail only when they go out.
@@ -128,11 +110,11 @@ TEST_F(TextFileTest, LoadAndReplaceHandsTheTextToTheReplacer)
 {
     const Upper replacer;
     std::string out = "old";
-    ASSERT_TRUE(Files::TextFile::loadAndReplaceCfg(&replacer, write("s.txt", "a\nb"), out, ";"));
+    ASSERT_TRUE(Files::TextFile::loadAndReplaceCfg(&replacer, dir.write("s.txt", "a\nb"), out, ";"));
     EXPECT_EQ(out, "[a;b;]") << "out is replaced, not appended to";
 
     out = "untouched";
-    EXPECT_FALSE(Files::TextFile::loadAndReplaceCfg(&replacer, path("missing.txt"), out, ";"));
+    EXPECT_FALSE(Files::TextFile::loadAndReplaceCfg(&replacer, dir.path("missing.txt"), out, ";"));
     EXPECT_EQ(out, "untouched");
 }
 } // namespace

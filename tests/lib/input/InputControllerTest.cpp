@@ -14,6 +14,7 @@
 #include "events/Event_Mouse.h"
 #include "input/InputController.h"
 #include "InputFakes.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -70,7 +71,7 @@ protected:
         return dir.write("input" + std::to_string(++files) + ".cfg", text);
     }
 
-    InputTest::TempDir dir;
+    Testing::TempDir dir{"orvik-input"};
     RecordingRenderer renderer;
     InputTest::EventRecorder recorder;
     int files = 0;
@@ -254,10 +255,10 @@ TEST_F(Controller, NameComesFromTheCallerOrTheFile)
 
     // A missing file is no failure: no areas, no switches, and the renderer's answer for nothing.
     Input::InputController missing("start", &renderer);
-    EXPECT_TRUE(missing.init((dir.path / "missing.cfg").string(), "", nullptr));
+    EXPECT_TRUE(missing.init(dir.path("missing.cfg"), "", nullptr));
     EXPECT_EQ("", missing.name);
     renderer.initResult = false;
-    EXPECT_FALSE(missing.init((dir.path / "missing.cfg").string(), "", nullptr));
+    EXPECT_FALSE(missing.init(dir.path("missing.cfg"), "", nullptr));
 }
 
 TEST_F(Controller, ABadAreaEndsTheAreaListOnly)

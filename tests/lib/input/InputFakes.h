@@ -1,14 +1,9 @@
 #pragma once
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "events/EventBus.h"
 #include "events/EventStrings.h"
@@ -101,32 +96,6 @@ public:
     }
 
     std::vector<std::string> events;
-};
-
-// A fresh directory for input files, removed with everything in it.
-class TempDir
-{
-public:
-    TempDir()
-    {
-        static std::atomic<int> l_count(0);
-        path = std::filesystem::temp_directory_path() /
-               ("orvik-input-" + std::to_string(::getpid()) + "-" + std::to_string(l_count++));
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string write(const std::string& name, const std::string& text) const
-    {
-        const std::filesystem::path file = path / name;
-        std::ofstream(file) << text;
-        return file.string();
-    }
-
-    std::filesystem::path path;
 };
 
 inline Input::ScreenArea* makeArea(const std::string& name, float x, float y, float w, float h)

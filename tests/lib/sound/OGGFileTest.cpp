@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "SoundFixtures.h"
+#include "support/TempDir.h"
 #include "sound/OGGFile.h"
 
 using namespace SoundFixtures;
@@ -33,7 +34,7 @@ TEST(OGGFile, DecodesMonoAndStereoToSixteenBitSamples)
     for (const Layout& l : {Layout{1, 22050}, Layout{2, 44100}})
     {
         SCOPED_TRACE(l.channels);
-        TempDir dir;
+        Testing::TempDir dir{"orvik-sound"};
         const double seconds = 0.5;
         const std::string file = dir.write(
             "tone.ogg", encodeOgg(l.channels, l.rate, floatTone(l.channels, l.rate, seconds)).bytes);
@@ -50,9 +51,9 @@ TEST(OGGFile, DecodesMonoAndStereoToSixteenBitSamples)
 
 TEST(OGGFile, RefusesWhatIsNotAPlayableVorbisStream)
 {
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     std::vector<std::string> files = {
-        dir.path() + "/absent.ogg",
+        dir.path("absent.ogg"),
         dir.write("empty.ogg", ""),
         dir.write("text.ogg", std::string(5000, 'x')),
         dir.write("wave.ogg", wavTone(1, 16, 8000, 0.1)),
@@ -76,7 +77,7 @@ TEST(OGGFile, SkipsAHoleInTheStream)
     const std::size_t middle = stream.pageStarts[stream.pageStarts.size() / 2];
     bytes[middle + 40] = static_cast<char>(bytes[middle + 40] ^ 0x5a);
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     Media::OGGFile ogg(dir.write("hole.ogg", bytes).c_str());
     ASSERT_TRUE(ogg.load());
     // Nearly everything after the hole is still decoded.
@@ -90,7 +91,7 @@ TEST(OGGFile, ChainedStreamsDecodeWholeOnlyWithOneLayout)
     const OggStream first = encodeOgg(1, 22050, floatTone(1, 22050, 0.3), 1);
     const OggStream sameLayout = encodeOgg(1, 22050, floatTone(1, 22050, 0.2), 2);
     const OggStream stereo = encodeOgg(2, 22050, floatTone(2, 22050, 0.2), 3);
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
 
     Media::OGGFile same(dir.write("same.ogg", first.bytes + sameLayout.bytes).c_str());
     ASSERT_TRUE(same.load());

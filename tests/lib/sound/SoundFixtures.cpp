@@ -1,14 +1,9 @@
 #include "SoundFixtures.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
-#include <unistd.h>
 #include <vorbis/vorbisenc.h>
 
 namespace SoundFixtures
@@ -155,30 +150,5 @@ OggStream encodeOgg(int channels, int rate, const std::vector<float>& samples, i
     vorbis_comment_clear(&vc);
     vorbis_info_clear(&vi);
     return out;
-}
-
-TempDir::TempDir()
-{
-    static std::atomic<int> l_count{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::filesystem::path p =
-        std::filesystem::temp_directory_path() / ("orvik-sound-" + std::to_string(::getpid()) + "-" +
-                                                  std::to_string(stamp) + "-" + std::to_string(l_count++));
-    std::filesystem::create_directories(p);
-    dir = p.string();
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-}
-
-std::string TempDir::write(const std::string& name, const std::string& bytes) const
-{
-    const std::string file = dir + "/" + name;
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
 }
 } // namespace SoundFixtures

@@ -35,21 +35,4 @@ struct OggStream
 // of its own, so the stream has many pages to damage.
 OggStream encodeOgg(int channels, int rate, const std::vector<float>& samples, int serial = 1,
                     bool smallPages = false);
-
-// A fresh directory under the system's temporary directory, removed with everything in it.
-class TempDir
-{
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return dir; }
-    // Writes bytes to the file name inside the directory and answers its full path.
-    std::string write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::string dir;
-};
 } // namespace SoundFixtures

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SoundFixtures.h"
+#include "support/TempDir.h"
 #include "sound/WAVFile.h"
 
 using namespace SoundFixtures;
@@ -33,7 +34,7 @@ class WAVFileCases : public ::testing::TestWithParam<WavCase>
 TEST_P(WAVFileCases, ReadsOrRefuses)
 {
     const WavCase& c = GetParam();
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     Media::WAVFile wav(dir.write("case.wav", c.bytes).c_str());
     ASSERT_EQ(c.ok, wav.load()) << c.what;
     if (!c.ok)
@@ -95,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Files, WAVFileCases, ::testing::ValuesIn(kCases));
 
 TEST(WAVFile, MissingFileIsRefused)
 {
-    TempDir dir;
-    Media::WAVFile wav((dir.path() + "/absent.wav").c_str());
+    Testing::TempDir dir{"orvik-sound"};
+    Media::WAVFile wav(dir.path("absent.wav").c_str());
     EXPECT_FALSE(wav.load());
 }
 } // namespace

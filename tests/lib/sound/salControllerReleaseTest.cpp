@@ -8,6 +8,7 @@
 #include <dlfcn.h>
 
 #include "SoundFixtures.h"
+#include "support/TempDir.h"
 #include "sound/salController.h"
 
 using namespace SoundFixtures;
@@ -78,7 +79,7 @@ namespace
 TEST(SalControllerRelease, DeletesEverySourceAndBufferBeforeTheContextGoes)
 {
     ::setenv("ALSOFT_DRIVERS", "null", 1);
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     g_liveSources.clear();
     g_liveBuffers.clear();
     g_madeSources = g_madeBuffers = 0;

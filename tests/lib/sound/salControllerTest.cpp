@@ -8,6 +8,7 @@
 #include <AL/al.h>
 
 #include "SoundFixtures.h"
+#include "support/TempDir.h"
 #include "sound/salController.h"
 
 using namespace SoundFixtures;
@@ -41,7 +42,7 @@ protected:
 
     static void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     SAL::salController sal;
 };
 
@@ -63,12 +64,12 @@ TEST_F(SalControllerNull, LoadsByExactExtension)
     int id = 1;
     for (const Case& c : cases)
         EXPECT_EQ(c.ok, sal.load(id++, dir.write(c.name, c.bytes))) << c.name;
-    EXPECT_FALSE(sal.load(id, dir.path() + "/absent.wav"));
+    EXPECT_FALSE(sal.load(id, dir.path("absent.wav")));
 
     // A name without any "." is its own extension.
     const std::filesystem::path here = std::filesystem::current_path();
     dir.write("wav", wav);
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path(dir.dir());
     const bool loaded = sal.load(id, "wav");
     std::filesystem::current_path(here);
     EXPECT_TRUE(loaded);
@@ -184,7 +185,7 @@ TEST_F(SalControllerNull, ReplacedIdsUseTheNewRecord)
 
 TEST(SalController, NothingWorksBeforeInit)
 {
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     SAL::salController sal;
     EXPECT_FALSE(sal.addSource(1, false));
     EXPECT_FALSE(sal.load(1, dir.write("a.wav", wavTone(1, 16, 8000, 0.05))));

@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 
 #include "Game/GLFWApp.h"
+#include "support/TempDir.h"
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,7 +14,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -53,12 +53,8 @@ void xdotool(const std::string& arguments)
 class Probe
 {
 public:
-    Probe(int width, int height)
+    Probe(int width, int height) : outputFile(dir.path("events.txt"))
     {
-        dir = std::filesystem::temp_directory_path() /
-              ("orvik-window-" + std::to_string(getpid()) + "-" + std::to_string(++l_count()));
-        std::filesystem::create_directories(dir);
-        outputFile = (dir / "events.txt").string();
         pid = fork();
         if (pid == 0)
         {
@@ -79,8 +75,6 @@ public:
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
         }
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
     }
 
     Lines lines() const
@@ -138,13 +132,8 @@ public:
     }
 
 private:
-    static int& l_count()
-    {
-        static int l_value = 0;
-        return l_value;
-    }
-
-    std::filesystem::path dir;
+    // Declared before outputFile, which is made from it.
+    Testing::TempDir dir{"orvik-window"};
     std::string outputFile;
     pid_t pid = -1;
     bool exited = false;

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "SoundFixtures.h"
+#include "support/TempDir.h"
 #include "sound/salController.h"
 
 using namespace SoundFixtures;
@@ -25,14 +26,14 @@ class WaveBackend
 public:
     WaveBackend()
     {
-        output = dir.path() + "/out.wav";
+        output = dir.path("out.wav");
         const std::string conf =
             dir.write("alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=" + output + "\n");
         ::setenv("ALSOFT_CONF", conf.c_str(), 1);
         ::setenv("ALSOFT_DRIVERS", "wave", 1);
     }
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
     std::string output;
 };
 
@@ -200,7 +201,7 @@ protected:
         return r.peak();
     }
 
-    TempDir dir;
+    Testing::TempDir dir{"orvik-sound"};
 };
 
 TEST_F(WaveOutput, PlayedWavAndOggFilesAreHeardAndAStoppedSourceIsSilent)
