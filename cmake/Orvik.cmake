@@ -15,7 +15,7 @@ function(orvik_library name)
 endfunction()
 
 # orvik_test(NAME [LABELS l...] [DEPS lib...]): a GoogleTest executable from the calling folder's .cpp files.
-# Tests run with the test folder's fixture directory in ORVIK_TEST_DATA; shared test helpers are included
+# ORVIK_SOURCE_DIR names the checkout; shared test helpers are included
 # from tests/, e.g. #include "support/TempDir.h".
 function(orvik_test name)
   cmake_parse_arguments(ARG "" "" "DEPS;LABELS" ${ARGN})
