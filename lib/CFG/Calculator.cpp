@@ -11,12 +11,11 @@ namespace CFG
 {
 namespace
 {
-const char* const BLANKS = " \t\n\r";
 const int MAX_NESTING = 256;
 
 void dropLeadingBlanks(std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(BLANKS);
+    const std::size_t first = text.find_first_not_of(Util::BLANKS);
     text.erase(0, first == std::string::npos ? text.size() : first);
 }
 

@@ -23,8 +23,6 @@ const char* const END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
 const char* const COMPANION_SUFFIX = ".MOD";
 const char* const REFERENCE_MARKER = "::";
 const char* const COMMENT_MARK = "#";
-const char* const BLANKS = " \t\n\r";
-
 // A lookup nests once per reference or selector it follows. A key met again while it is being resolved
 // is a cycle and answers ""; the depth limit keeps very long chains of distinct keys off the stack end.
 const std::size_t MAX_LOOKUP_DEPTH = 64;
@@ -43,7 +41,7 @@ bool endsWith(const std::string& text, const std::string& suffix)
 
 std::string rightTrim(const std::string& text)
 {
-    const std::size_t last = text.find_last_not_of(BLANKS);
+    const std::size_t last = text.find_last_not_of(Util::BLANKS);
     return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
@@ -123,8 +121,8 @@ bool Info::Impl::readKeyVal(const std::string& line, std::string& key, std::stri
     {
         return false;
     }
-    key = Util::trim(line.substr(0, at), BLANKS);
-    value = Util::trim(line.substr(at + separator.size()), BLANKS);
+    key = Util::trim(line.substr(0, at), Util::BLANKS);
+    value = Util::trim(line.substr(at + separator.size()), Util::BLANKS);
     return true;
 }
 
@@ -171,7 +169,7 @@ bool Info::Impl::populateMap(KeyMap& map, LineIter& it, LineIter end, const std:
     }
     for (; it != end; ++it)
     {
-        const std::string line = Util::trim(*it, BLANKS);
+        const std::string line = Util::trim(*it, Util::BLANKS);
         std::string key;
         std::string value;
         if (beginsWith(line, COMMENT_MARK))
@@ -351,7 +349,7 @@ std::string Info::Impl::replaceKeys(const std::string& text) const
             result += REFERENCE_MARKER + name;
             break;
         }
-        if (!name.empty() && name.find_first_of(BLANKS) == std::string::npos)
+        if (!name.empty() && name.find_first_of(Util::BLANKS) == std::string::npos)
         {
             result += get(name);
         }

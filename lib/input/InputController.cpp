@@ -39,8 +39,6 @@ namespace
 {
 
 const char* const ANYWHERE = "ANYWHERE";
-const char* const BLANKS = " \t\n\r";
-
 EVT::EventBus& bus()
 {
     return Util::Singleton<EVT::EventBus>::instance();
@@ -78,7 +76,7 @@ std::unique_ptr<TriggerId> makeTriggerId(const std::string& text)
     std::string typeWord;
     std::string value;
     splitTypeAndValue(text, typeWord, value);
-    value = Util::trim(value, BLANKS);
+    value = Util::trim(value, Util::BLANKS);
     const std::vector<std::string> words = cut(value, " ");
 
     const TriggerId::TriggerType type = TriggerIdStrings::instance().typeMapping().getKey(typeWord);

@@ -4,11 +4,6 @@
 
 namespace MathStuff
 {
-namespace
-{
-const char* const BLANKS = " \t\r\n";
-} // namespace
-
 PointsString::PointsString(float defaultCoordIn, bool zyIn) : defaultCoord(defaultCoordIn), zy(zyIn) {}
 
 PointsString::~PointsString() = default;
@@ -22,12 +17,12 @@ bool PointsString::parse(const std::string& text, std::vector<Vector3<float>>& o
 {
     if (!append)
         out.clear();
-    std::string::size_type start = text.find_first_not_of(BLANKS);
+    std::string::size_type start = text.find_first_not_of(Util::BLANKS);
     while (start != std::string::npos)
     {
-        const std::string::size_type end = text.find_first_of(BLANKS, start);
+        const std::string::size_type end = text.find_first_of(Util::BLANKS, start);
         out.push_back(stringToPoint(text.substr(start, end == std::string::npos ? end : end - start)));
-        start = text.find_first_not_of(BLANKS, end);
+        start = text.find_first_not_of(Util::BLANKS, end);
     }
     return true;
 }

@@ -4,8 +4,6 @@ namespace Util
 {
 namespace
 {
-const char* const l_blanks = " \t\n\r";
-
 void takePiece(const std::string& piece, std::vector<std::string>& out, bool keepEmpty, bool trimEach)
 {
     if (!trimEach)
@@ -13,7 +11,7 @@ void takePiece(const std::string& piece, std::vector<std::string>& out, bool kee
         out.push_back(piece);
         return;
     }
-    std::string trimmed = trim(piece, l_blanks);
+    std::string trimmed = trim(piece, BLANKS);
     // Pieces of blanks only are dropped unless empty pieces are wanted.
     if (!trimmed.empty() || keepEmpty)
         out.push_back(trimmed);

@@ -9,13 +9,16 @@
 
 namespace Util
 {
+// The blanks that configuration and point texts are trimmed of and split at.
+constexpr const char* BLANKS = " \t\n\r";
+
 // Splits text at each occurrence of the whole delimiter and appends the pieces to out.
 // Returns the size of out afterwards. An empty delimiter leaves the text whole as one piece.
 int splitString(const std::string& text, const std::string& delimiter, std::vector<std::string>& out,
                 bool keepEmpty = false, bool trimEach = false);
 
 // A copy of text without the leading and trailing characters listed in chars.
-std::string trim(const std::string& text, const char* chars = " \t\n\r");
+std::string trim(const std::string& text, const char* chars = BLANKS);
 
 // Reads a number at the start of text in the given base (8, 10 or 16; any other value lets the text's
 // own prefix decide). Text that is not a number, a number that does not fit T, and a negative number
