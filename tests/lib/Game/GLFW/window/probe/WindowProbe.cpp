@@ -16,7 +16,7 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
 #include "RecordingRenderController.h"
