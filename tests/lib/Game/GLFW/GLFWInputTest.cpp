@@ -8,7 +8,7 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "Game/GLFWInput.h"
+#include "Game/GLFW/GLFWInput.h"
 
 TEST(GLFWInput, KeysTranslateToGameCodes)
 {

@@ -4,10 +4,11 @@
 
 #include "Render/I_RenderController.h"
 
-namespace GameTest
+namespace Testing
 {
-// A render controller that draws nothing and records the calls the framework makes.
-class RecordingRenderController : public Render::I_RenderController
+// A render controller without OpenGL: it draws nothing, makes nothing, and records the view data and
+// cameras it is given and how often it was initialised.
+class FakeRenderController : public Render::I_RenderController
 {
 public:
     int getAbility(int) override { return -1; }
@@ -57,4 +58,4 @@ public:
     std::vector<Render::ViewData> viewDatas;
     std::vector<MathStuff::Orientation<float>> cameras;
 };
-} // namespace GameTest
+} // namespace Testing

@@ -41,39 +41,6 @@ public:
     float gameSpeed;
 
 private:
-    friend void DrawFunc();
-    friend void checkJoysticks();
-    friend int getWheelDiff();
-    friend void MouseWheelFunc(GLFWwindow* window, double xOffset, double yOffset);
-
     GLFWwindow* window;
-    // The wheel's position: every offset the library reported, added up, up positive.
-    double wheelPosition;
-    // The whole wheel steps last reported.
-    int prevWheelPos;
-    // The library's time of the previous frame, in seconds.
-    double lastCount;
-    std::vector<int> joysticks;
-    bool lookedForJoysticks;
 };
-
-// The process-wide state that the callbacks share with the one application.
-extern GLFWApp* g_app;
-extern bool g_exitApp;
-extern bool g_resetTime;
-extern bool g_mouseAtv;
-
-// Steps of the frame loop: the clock with the three frame events, and the joystick reports.
-void DrawFunc();
-void checkJoysticks();
-// The wheel's change since the last report.
-int getWheelDiff();
-
-// The callbacks installed in the window library.
-void KeyFunc(GLFWwindow* window, int key, int scancode, int action, int mods);
-void MouseMotionFunc(GLFWwindow* window, double x, double y);
-void MouseButtonFunc(GLFWwindow* window, int button, int action, int mods);
-void MouseWheelFunc(GLFWwindow* window, double xOffset, double yOffset);
-void ReshapeFunc(GLFWwindow* window, int width, int height);
-void WindowCloseFunc(GLFWwindow* window);
 } // namespace Game

@@ -5,7 +5,7 @@
 
 #include <X11/Xlib.h>
 
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 #include "support/TempDir.h"
 #include <signal.h>
 #include <sys/wait.h>

@@ -1,14 +1,14 @@
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 
 #include <algorithm>
+#include <vector>
 
-// GLEW's header has to come before any other OpenGL header.
-#include <GL/glew.h>
+#include "Render/OpenGL.h"
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
+#include "Game/GLFW/GLFWInput.h"
 #include "events/EventTypes.h"
-#include "Game/GLFWInput.h"
 #include "events/Event.h"
 #include "events/EventBus.h"
 #include "events/Event_EnterLeave.h"
@@ -23,13 +23,37 @@
 
 namespace Game
 {
+namespace
+{
+// The process-wide state that the window library's callbacks and the frame loop share with the one
+// application; its constructor starts it afresh.
 GLFWApp* g_app = nullptr;
 bool g_exitApp = false;
 bool g_resetTime = false;
 bool g_mouseAtv = true;
+// The wheel's position: every offset the library reported, added up, up positive.
+double g_wheelPosition = 0.0;
+// The whole wheel steps last reported.
+int g_prevWheelPos = 0;
+// The library's time of the previous frame, in seconds.
+double l_lastCount = 0.0;
+std::vector<int> l_joysticks;
+bool l_lookedForJoysticks = false;
 
-namespace
-{
+// Steps of the frame loop: the clock with the three frame events, and the joystick reports.
+void DrawFunc();
+void checkJoysticks();
+// The wheel's change since the last report.
+int getWheelDiff();
+
+// The callbacks installed in the window library.
+void KeyFunc(GLFWwindow* window, int key, int scancode, int action, int mods);
+void MouseMotionFunc(GLFWwindow* window, double x, double y);
+void MouseButtonFunc(GLFWwindow* window, int button, int action, int mods);
+void MouseWheelFunc(GLFWwindow* window, double xOffset, double yOffset);
+void ReshapeFunc(GLFWwindow* window, int width, int height);
+void WindowCloseFunc(GLFWwindow* window);
+
 // The library numbers joysticks 0 to 15.
 const int JOYSTICK_COUNT = 16;
 
@@ -75,8 +99,7 @@ void reportPointer(GLFWwindow* window)
 
 GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, unsigned long clearColor,
                  bool clearWindow, float gameSpeed)
-    : I_WindowApp(clearColor, clearWindow), gameSpeed(gameSpeed), window(nullptr), wheelPosition(0.0),
-      prevWheelPos(0), lastCount(0.0), lookedForJoysticks(false)
+    : I_WindowApp(clearColor, clearWindow), gameSpeed(gameSpeed), window(nullptr)
 {
     if (g_app)
         ABORT("A second window application while one exists");
@@ -84,6 +107,11 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, unsi
     g_exitApp = false;
     g_resetTime = false;
     g_mouseAtv = true;
+    g_wheelPosition = 0.0;
+    g_prevWheelPos = 0;
+    l_lastCount = 0.0;
+    l_joysticks.clear();
+    l_lookedForJoysticks = false;
 
     // Hats are not buttons here: the first four buttons are the joypad's own.
     glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
@@ -272,22 +300,23 @@ void GLFWApp::handleEvent(EVT::I_Event* event)
     reportPointer(window);
 }
 
+namespace
+{
 void DrawFunc()
 {
-    GLFWApp* app = g_app;
     double now = glfwGetTime();
     if (g_resetTime)
     {
-        app->lastCount = now;
+        l_lastCount = now;
         g_resetTime = false;
     }
-    float elapsed = static_cast<float>(1000.0 * app->gameSpeed * (now - app->lastCount));
+    float elapsed = static_cast<float>(1000.0 * g_app->gameSpeed * (now - l_lastCount));
 
     EVT::Event_PreUpdate preUpdate(EVT::EVENT_PRE_UPDATE, elapsed);
     raise(preUpdate);
     EVT::Event_Update update(EVT::EVENT_UPDATE, elapsed);
     raise(update);
-    app->lastCount = now;
+    l_lastCount = now;
 
     glPushMatrix();
     EVT::EventBus::instance().raiseEvent(EVT::EVENT_RENDER, false);
@@ -296,17 +325,16 @@ void DrawFunc()
 
 void checkJoysticks()
 {
-    GLFWApp* app = g_app;
-    if (!app->lookedForJoysticks)
+    if (!l_lookedForJoysticks)
     {
         for (int n = 0; n < JOYSTICK_COUNT; ++n)
         {
             if (glfwJoystickPresent(GLFW_JOYSTICK_1 + n))
-                app->joysticks.push_back(n);
+                l_joysticks.push_back(n);
         }
-        app->lookedForJoysticks = true;
+        l_lookedForJoysticks = true;
     }
-    for (int n : app->joysticks)
+    for (int n : l_joysticks)
     {
         int axisCount = 0;
         int buttonCount = 0;
@@ -324,7 +352,7 @@ void checkJoysticks()
 
 int getWheelDiff()
 {
-    return wheelDiff(g_app->wheelPosition, g_app->prevWheelPos);
+    return wheelDiff(g_wheelPosition, g_prevWheelPos);
 }
 
 void KeyFunc(GLFWwindow*, int key, int, int action, int mods)
@@ -356,7 +384,7 @@ void MouseButtonFunc(GLFWwindow*, int button, int action, int)
 void MouseWheelFunc(GLFWwindow*, double, double yOffset)
 {
     // Turns made while the window is inactive still count: the next report carries them.
-    g_app->wheelPosition += yOffset;
+    g_wheelPosition += yOffset;
     if (!g_mouseAtv)
         return;
     raiseMouse(getWheelDiff(), 0, false);
@@ -372,4 +400,5 @@ void WindowCloseFunc(GLFWwindow*)
     // The window stays open until the application is destroyed; the loop ends after this frame.
     EVT::EventBus::instance().raiseEvent(EVT::EVENT_SHUTDOWN, false);
 }
+} // namespace
 } // namespace Game

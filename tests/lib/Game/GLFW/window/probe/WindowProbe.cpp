@@ -16,10 +16,9 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
-#include "Game/GLFWApp.h"
+#include "Game/GLFW/GLFWApp.h"
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
-#include "RecordingRenderController.h"
 #include "events/EventBus.h"
 #include "events/EventTypes.h"
 #include "events/EventWithString.h"
@@ -30,6 +29,7 @@
 #include "events/Event_Screen.h"
 #include "events/Event_SetMouse.h"
 #include "events/Event_Update.h"
+#include "support/FakeRenderController.h"
 #include "support/GLLeakCheck.h"
 
 namespace
@@ -153,7 +153,7 @@ int main(int argc, char** argv)
         Game::GLFWApp app("Project: Orvik v0.93", width, height, false, 0x203040FFUL, true, 1.0f);
         printer.app = &app;
         gameManager.setWindowApp(&app);
-        GameTest::RecordingRenderController renderController;
+        Testing::FakeRenderController renderController;
         gameManager.setRenderController(&renderController);
         Game::LogicController logic;
         gameManager.setLogicController(&logic);

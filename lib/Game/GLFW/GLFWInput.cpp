@@ -1,4 +1,4 @@
-#include "Game/GLFWInput.h"
+#include "Game/GLFW/GLFWInput.h"
 
 #include <cmath>
 #include <set>
