@@ -78,6 +78,9 @@ const ShaderParams* Material::getParams() const
 
 void Material::bindTexture(int unit, I_Texture* texture)
 {
+    // A null texture would be called when the material is begun.
+    if (texture == nullptr)
+        return;
     const Util::first_equals<int, I_Texture*> sameUnit;
     Bindings::iterator pos = std::find_if(m_textures.begin(), m_textures.end(),
                                           [&](const Binding& binding) { return sameUnit(binding, unit); });

@@ -34,7 +34,8 @@ public:
     // Replaces the own set with a copy of params, or with none.
     virtual void setParams(const ShaderParams* params);
     virtual const ShaderParams* getParams() const;
-    // A unit already bound keeps its place in the list with the new texture. texture must not be null.
+    // A unit already bound keeps its place in the list with the new texture. A null texture
+    // binds nothing.
     virtual void bindTexture(int unit, I_Texture* texture);
     virtual const Bindings& getTextures() const;
     virtual I_ShaderProgram* getProgram() const;
