@@ -42,3 +42,5 @@ private:
     Impl* m_impl;
 };
 } // namespace MatSys
+
+#include "MatSys/ShaderParamsIterator.h"
