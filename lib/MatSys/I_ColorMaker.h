@@ -1,10 +1,10 @@
 #pragma once
 
+#include "MatSys/I_Color.h"
 #include "util/RGBA.h"
 
 namespace MatSys
 {
-class I_Color;
 
 // Makes colours; the caller owns what it gets.
 class I_ColorMaker

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "MatSys/I_Shader.h"
 #include <string>
 #include <vector>
 
 namespace MatSys
 {
-class I_Shader;
 
 // Makes shaders; null when it cannot. The caller owns what it gets.
 class I_ShaderMaker

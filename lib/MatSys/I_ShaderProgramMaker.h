@@ -1,11 +1,11 @@
 #pragma once
 
+#include "MatSys/I_ShaderProgram.h"
 #include <string>
 #include <vector>
 
 namespace MatSys
 {
-class I_ShaderProgram;
 class ShaderParams;
 
 // Makes programs; null when it cannot. The caller owns what it gets.

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "MatSys/I_Texture.h"
 #include <string>
 
 namespace MatSys
 {
-class I_Texture;
 
 // Makes textures; null when it cannot. The caller owns what it gets.
 class I_TextureMaker
