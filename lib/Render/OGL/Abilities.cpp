@@ -26,7 +26,8 @@ int detectAbility(int id)
     switch (id)
     {
     case A::HAVE_SHADERS:
-        return GLEW_ARB_shader_objects ? 1 : 0;
+        // The programs are built with the OpenGL 2.0 entry points (glCreateShader and the rest).
+        return GLEW_VERSION_2_0 ? 1 : 0;
     case A::HAVE_NPOT_TEXTURES:
         return GLEW_ARB_texture_non_power_of_two ? 1 : 0;
     case A::HAVE_RTT:

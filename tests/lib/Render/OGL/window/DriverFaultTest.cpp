@@ -59,6 +59,13 @@ TEST_F(ControllerGL, WithoutBufferObjectsArraysLiveInClientMemoryAndBindNoBuffer
     EXPECT_EQ(controller.createPixelBuffer(64), nullptr);
 }
 
+TEST_F(ControllerGL, WithoutTheShaderEntryPointsThereAreNoShaders)
+{
+    ASSERT_EQ(controller.getAbility(A::HAVE_SHADERS), 1);
+    Swap<GLboolean> flag(__GLEW_VERSION_2_0, GL_FALSE);
+    EXPECT_EQ(controller.getAbility(A::HAVE_SHADERS), 0);
+}
+
 TEST_F(ControllerGL, WithoutPixelBuffersNoneIsMade)
 {
     Swap<GLboolean> flag(__GLEW_ARB_pixel_buffer_object, GL_FALSE);
