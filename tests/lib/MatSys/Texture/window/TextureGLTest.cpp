@@ -8,6 +8,7 @@
 
 #include "MatSys/Texture.h"
 #include "MatSys/TextureMaker.h"
+#include "TextureFiles.h"
 #include "support/GLContext.h"
 #include "support/TempDir.h"
 
@@ -15,49 +16,13 @@ namespace
 {
 using Testing::Pixel;
 
-std::string le16(unsigned int v)
-{
-    return std::string(1, static_cast<char>(v & 0xFF)) + static_cast<char>((v >> 8) & 0xFF);
-}
+using TextureFiles::CELL;
+using TextureFiles::oddImage;
 
-// An uncompressed TGA file of pixels given in memory order (bottom row first, R, G, B(, A)).
 std::string tgaFile(unsigned int width, unsigned int height, unsigned int bits,
                     const std::vector<Pixel>& pixels)
 {
-    std::string file;
-    file += '\0';
-    file += '\0';
-    file += static_cast<char>(bits == 8 ? 3 : 2);
-    file += std::string(9, '\0');
-    file += le16(width) + le16(height);
-    file += static_cast<char>(bits);
-    file += '\0';
-    for (const Pixel& p : pixels)
-    {
-        if (bits == 8)
-        {
-            file += static_cast<char>(p.a);
-            continue;
-        }
-        file += static_cast<char>(p.b);
-        file += static_cast<char>(p.g);
-        file += static_cast<char>(p.r);
-        if (bits == 32)
-            file += static_cast<char>(p.a);
-    }
-    return file;
-}
-
-// 5 × 3 texels, all different: a row is 15 bytes, not a multiple of the default alignment of 4.
-std::vector<Pixel> oddImage()
-{
-    std::vector<Pixel> pixels;
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            pixels.push_back(Pixel{static_cast<std::uint8_t>(40 * x + 10),
-                                   static_cast<std::uint8_t>(70 * y + 20),
-                                   static_cast<std::uint8_t>(13 * x + 31 * y + 5), 255});
-    return pixels;
+    return TextureFiles::tga(width, height, bits, pixels);
 }
 
 class TextureGL : public ::testing::Test
@@ -95,16 +60,7 @@ protected:
     {
         tex->beginUsing(0);
         glColor4ub(255, 255, 255, 255);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0);
-        glVertex2f(0, 0);
-        glTexCoord2f(1, 0);
-        glVertex2f(columns * CELL, 0);
-        glTexCoord2f(1, 1);
-        glVertex2f(columns * CELL, rows * CELL);
-        glTexCoord2f(0, 1);
-        glVertex2f(0, rows * CELL);
-        glEnd();
+        TextureFiles::drawTexelQuad(columns, rows);
         tex->endUsing(0);
     }
 
@@ -122,7 +78,7 @@ protected:
         return value;
     }
 
-    static const int WIDTH = 64, HEIGHT = 64, CELL = 8;
+    static const int WIDTH = 64, HEIGHT = 64;
     std::unique_ptr<Testing::GLContext> gl;
     Testing::TempDir dir{"orvik-texture"};
     std::unique_ptr<MatSys::I_Texture> texture;
