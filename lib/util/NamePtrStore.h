@@ -9,9 +9,10 @@ namespace Util
 {
 template <class T> class NamePtrStoreIterator;
 
-// Objects under names, owned by the store: each is deleted by destroy, clear, the end of the store or
-// being replaced through the plain add, unless remove hands it back first. An object is held under one
-// name of one store at most.
+// Objects under names, owned by the store: each is deleted by destroy, clear or the end of the store,
+// unless remove hands it back first. The plain add (reached through the base) replaces a stored pointer
+// without deleting the object it pointed to: that object is the caller's again, as after remove. An
+// object is held under one name of one store at most.
 template <class T> class NamePtrStore : public BasicStore<std::string, T*>
 {
 public:
@@ -71,14 +72,6 @@ public:
 
 protected:
     friend class NamePtrStoreIterator<T>;
-
-    // The plain add (reached through the base) may put another pointer in place of an object the store
-    // owns; nobody else would ever delete that object, so the store does.
-    void replaced(T* const& previous, T* const& current) override
-    {
-        if (previous != current)
-            deleteObject(previous);
-    }
 
     std::string storeName;
 
