@@ -30,8 +30,8 @@ private:
 };
 
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
-// Fuzz builds only: while set, an unknown operator calls this and reads 0 instead of ending the process,
-// so that a fuzz target learns which inputs reach the fatal report without losing its run.
-extern void (*g_fuzzUnknownOperator)();
+// Fuzz builds only: while set, an unknown operator is handed to this and reads 0 instead of ending the
+// process, so that a fuzz target learns which inputs reach the fatal report without losing its run.
+extern void (*g_fuzzUnknownOperator)(const std::string& op);
 #endif
 } // namespace CFG
