@@ -12,9 +12,9 @@ template <class K, class V> class BasicStoreIterator;
 template <class K, class V> class BasicStore
 {
 public:
-    typedef BasicStoreIterator<K, V> Iterator;
+    using Iterator = BasicStoreIterator<K, V>;
     // The caller owns the iterator; the handle deletes it.
-    typedef std::unique_ptr<Iterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<Iterator>;
 
     explicit BasicStore(const V& nullVal) : nullValue(nullVal) {}
     virtual ~BasicStore() = default;
@@ -25,19 +25,8 @@ public:
         return pos != storeMap.end() ? pos->second : nullValue;
     }
 
-    // Stores value under key, replacing what was stored there; the replaced value is handed to replaced().
-    virtual void add(const K& key, const V& value)
-    {
-        typename std::map<K, V>::iterator pos = storeMap.find(key);
-        if (pos == storeMap.end())
-        {
-            storeMap.emplace(key, value);
-            return;
-        }
-        const V previous = pos->second;
-        pos->second = value;
-        replaced(previous, value);
-    }
+    // Stores value under key, replacing what was stored there; deletes nothing the old value may point to.
+    virtual void add(const K& key, const V& value) { storeMap[key] = value; }
 
     virtual V remove(const K& key)
     {
@@ -55,14 +44,6 @@ public:
 
 protected:
     friend class BasicStoreIterator<K, V>;
-
-    // Told of a value that add has just replaced, after the new one is in place. A plain store owns nothing
-    // its values may point to, so it lets the old value go; a store that owns them disposes of it.
-    virtual void replaced(const V& previous, const V& current)
-    {
-        (void)previous;
-        (void)current;
-    }
 
     std::map<K, V> storeMap;
     V nullValue;

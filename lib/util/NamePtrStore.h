@@ -4,25 +4,25 @@
 #include <string>
 
 #include "util/BasicStore.h"
+#include "util/NonCopyable.h"
 
 namespace Util
 {
 template <class T> class NamePtrStoreIterator;
 
-// Objects under names, owned by the store: each is deleted by destroy, clear, the end of the store or
-// being replaced through the plain add, unless remove hands it back first. An object is held under one
-// name of one store at most.
-template <class T> class NamePtrStore : public BasicStore<std::string, T*>
+// Objects under names, owned by the store: each is deleted by destroy, clear or the end of the store,
+// unless remove hands it back first. The plain add (reached through the base) replaces a stored pointer
+// without deleting the object it pointed to: that object is the caller's again, as after remove. An
+// object is held under one name of one store at most.
+template <class T>
+class NamePtrStore : public BasicStore<std::string, T*>, private NonCopyable<NamePtrStore<T>>
 {
 public:
-    typedef BasicStore<std::string, T*> Base;
-    typedef NamePtrStoreIterator<T> PairIterator;
-    typedef std::unique_ptr<PairIterator> PairIteratorHandle;
+    using Base = BasicStore<std::string, T*>;
+    using PairIterator = NamePtrStoreIterator<T>;
+    using PairIteratorHandle = std::unique_ptr<PairIterator>;
 
     NamePtrStore(const std::string& name, T* nullVal) : Base(nullVal), storeName(name) {}
-
-    NamePtrStore(const NamePtrStore&) = delete;
-    NamePtrStore& operator=(const NamePtrStore&) = delete;
 
     ~NamePtrStore() override { NamePtrStore::clear(); }
 
@@ -71,14 +71,6 @@ public:
 
 protected:
     friend class NamePtrStoreIterator<T>;
-
-    // The plain add (reached through the base) may put another pointer in place of an object the store
-    // owns; nobody else would ever delete that object, so the store does.
-    void replaced(T* const& previous, T* const& current) override
-    {
-        if (previous != current)
-            deleteObject(previous);
-    }
 
     std::string storeName;
 

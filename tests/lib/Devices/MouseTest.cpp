@@ -11,7 +11,7 @@
 #include "events/Event_Screen.h"
 #include "events/EventTypes.h"
 #include "events/Event_SetMouse.h"
-#include "util/Singleton.h"
+#include "support/RecordingConsumer.h"
 
 namespace
 {
@@ -21,30 +21,24 @@ const int MOUSE = EVT::EVENT_MOUSE;
 
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 // Records every pointer request as "x,y,mode".
-struct SetMouseRecorder : EVT::I_EventConsumer
+struct SetMouseRecorder : Testing::RecordingConsumer
 {
-    SetMouseRecorder() { bus().addConsumer(SETMOUSE, this); }
-    void handleEvent(EVT::I_Event* event) override
+    SetMouseRecorder() : RecordingConsumer({SETMOUSE}, describe) {}
+    static std::string describe(EVT::I_Event& event)
     {
-        const EVT::Event_SetMouse* set = EVT::eventAs<EVT::Event_SetMouse>(event);
-        ASSERT_NE(nullptr, set);
-        requests.push_back(std::to_string(set->getWarpX()) + "," + std::to_string(set->getWarpY()) + "," +
-                           std::to_string(set->getCursorMode()));
+        const EVT::Event_SetMouse* set = EVT::eventAs<EVT::Event_SetMouse>(&event);
+        if (!set)
+            return "not a pointer request";
+        return std::to_string(set->getWarpX()) + "," + std::to_string(set->getWarpY()) + "," +
+               std::to_string(set->getCursorMode());
     }
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> out;
-        out.swap(requests);
-        return out;
-    }
-    std::vector<std::string> requests;
 };
 
-typedef std::vector<std::string> Texts;
+using Texts = std::vector<std::string>;
 
 void report(int x, int y, int buttons = 0, bool pressed = false)
 {
@@ -171,18 +165,13 @@ TEST(Mouse, RelativeTrackingLimitsEachRow)
 }
 
 // Records pointer reports and pointer requests in the order they arrive.
-struct OrderRecorder : EVT::I_EventConsumer
+struct OrderRecorder : Testing::RecordingConsumer
 {
     OrderRecorder()
+        : RecordingConsumer({MOUSE, SETMOUSE}, [](EVT::I_Event& event)
+                            { return event.getType() == MOUSE ? "report" : "request"; })
     {
-        bus().addConsumer(MOUSE, this);
-        bus().addConsumer(SETMOUSE, this);
     }
-    void handleEvent(EVT::I_Event* event) override
-    {
-        seen.push_back(event->getType() == MOUSE ? "report" : "request");
-    }
-    Texts seen;
 };
 
 TEST(Mouse, CursorChangesFromAReportWaitForTheReportToBeDelivered)
@@ -192,14 +181,14 @@ TEST(Mouse, CursorChangesFromAReportWaitForTheReportToBeDelivered)
     OrderRecorder order;
     report(-1, 20); // shown on leaving: queued behind the report
     report(10, 20); // hidden again on coming back: queued likewise
-    EXPECT_EQ((Texts{"report", "request", "report", "request"}), order.seen);
+    EXPECT_EQ((Texts{"report", "request", "report", "request"}), order.lines());
 
     // In relative tracking the pointer is sent back to the centre at once, before later consumers of
     // the report hear of it.
     mouse.setParams(true, false, std::vector<int>{5, 3});
-    order.seen.clear();
+    order.take();
     report(410, 300);
-    EXPECT_EQ((Texts{"request", "report"}), order.seen);
+    EXPECT_EQ((Texts{"request", "report"}), order.lines());
 }
 
 TEST(Mouse, DegenerateSizesAndRowsGiveNumbers)

@@ -10,17 +10,11 @@
 #include "events/EventBus.h"
 #include "events/EventTypes.h"
 #include "events/Event_Update.h"
+#include "support/RecordingConsumer.h"
 
 namespace
 {
-// Counts the events of one type.
-class Counter : public EVT::I_EventConsumer
-{
-public:
-    explicit Counter(int type) { EVT::EventBus::instance().addConsumer(type, this); }
-    void handleEvent(EVT::I_Event*) override { ++count; }
-    int count = 0;
-};
+using Counter = Testing::RecordingConsumer;
 
 void pass(float elapsed)
 {
@@ -35,81 +29,81 @@ void kick(int type)
 
 TEST(AutoPauser, PausesAfterTheDelayWithoutActivity)
 {
-    Counter pauses(EVT::EVENT_PAUSE);
+    Counter pauses({EVT::EVENT_PAUSE});
     Game::AutoPauser pauser(5000, {30, 31, 32, 33, 34});
 
     pass(10000);
-    EXPECT_EQ(pauses.count, 0); // nothing runs before enable
+    EXPECT_EQ(pauses.count(), 0); // nothing runs before enable
 
     pauser.enable(0);
     pass(4000);
     kick(31); // restarts the full delay
     pass(4999);
-    EXPECT_EQ(pauses.count, 0);
+    EXPECT_EQ(pauses.count(), 0);
     pass(1);
-    EXPECT_EQ(pauses.count, 1);
+    EXPECT_EQ(pauses.count(), 1);
     pass(10000);
-    EXPECT_EQ(pauses.count, 1); // one firing, then stopped until the next activity
+    EXPECT_EQ(pauses.count(), 1); // one firing, then stopped until the next activity
 
     kick(EVT::EVENT_MUSIC); // not an activity event
     pass(5000);
-    EXPECT_EQ(pauses.count, 1);
+    EXPECT_EQ(pauses.count(), 1);
 
     kick(34);
     pauser.disable();
     pass(5000);
-    EXPECT_EQ(pauses.count, 1);
+    EXPECT_EQ(pauses.count(), 1);
     kick(30); // activity enables it again
     pass(5000);
-    EXPECT_EQ(pauses.count, 2);
+    EXPECT_EQ(pauses.count(), 2);
 }
 
 TEST(AutoPauser, ZeroDelayNeverStartsAndAGivenDelayReplacesTheStoredOne)
 {
-    Counter pauses(EVT::EVENT_PAUSE);
+    Counter pauses({EVT::EVENT_PAUSE});
     Game::AutoPauser pauser(0, {30});
     pauser.enable(0);
     kick(30);
     pass(1e9f);
-    EXPECT_EQ(pauses.count, 0);
+    EXPECT_EQ(pauses.count(), 0);
 
     pauser.enable(300);
     pass(300);
-    EXPECT_EQ(pauses.count, 1);
+    EXPECT_EQ(pauses.count(), 1);
     kick(30); // the stored delay is now 300
     pass(300);
-    EXPECT_EQ(pauses.count, 2);
+    EXPECT_EQ(pauses.count(), 2);
 }
 
 TEST(AutoPauser, EnableRestartsAPausedCountdown)
 {
-    Counter pauses(EVT::EVENT_PAUSE);
+    Counter pauses({EVT::EVENT_PAUSE});
     Game::AutoPauser pauser(100, {30});
     pauser.enable(0);
     Game::TimerBase::setPause(true);
     pass(1000);
-    EXPECT_EQ(pauses.count, 0);
+    EXPECT_EQ(pauses.count(), 0);
     kick(30); // a fresh countdown is not paused
     pass(100);
-    EXPECT_EQ(pauses.count, 1);
+    EXPECT_EQ(pauses.count(), 1);
     Game::TimerBase::setPause(false);
 }
 
 TEST(AutoPauser, DestructionLeavesTheBusAndTheTimerList)
 {
-    Counter pauses(EVT::EVENT_PAUSE);
+    Counter pauses({EVT::EVENT_PAUSE});
     {
         Game::AutoPauser pauser(100, {30});
         pauser.enable(0);
     }
     kick(30);
     pass(1000);
-    EXPECT_EQ(pauses.count, 0);
+    EXPECT_EQ(pauses.count(), 0);
 }
 
 TEST(EventTimer, SetsItsFlagAndRaisesItsEventAtOnce)
 {
-    Counter events(77);
+    Counter events({77});
     Game::EventTimer timer(77);
     bool raisedInsidePass = false;
 
@@ -121,7 +115,7 @@ TEST(EventTimer, SetsItsFlagAndRaisesItsEventAtOnce)
         bool& seen;
 
     protected:
-        void fire() override { seen = counter.count == 1; }
+        void fire() override { seen = counter.count() == 1; }
     } probe(events, raisedInsidePass);
 
     // Started first, so it fires after the event timer in the same pass.
@@ -129,7 +123,7 @@ TEST(EventTimer, SetsItsFlagAndRaisesItsEventAtOnce)
     timer.start(10, 0);
     pass(10);
     EXPECT_TRUE(timer.flag);
-    EXPECT_EQ(events.count, 1);
+    EXPECT_EQ(events.count(), 1);
     EXPECT_TRUE(raisedInsidePass);
 }
 

@@ -8,7 +8,6 @@
 #include "Game/I_ScreenWatcher.h"
 #include "Game/TimerBase.h"
 #include "Game/ViewManager.h"
-#include "RecordingRenderController.h"
 #include "RecordingView.h"
 #include "RecordingWindowApp.h"
 #include "events/EventBus.h"
@@ -21,6 +20,8 @@
 #include "events/Event_PreUpdate.h"
 #include "events/Event_Screen.h"
 #include "events/Event_Update.h"
+#include "support/FakeRenderController.h"
+#include "support/RecordingConsumer.h"
 
 using GameTest::Log;
 using GameTest::RecordingView;
@@ -87,7 +88,7 @@ struct Fixture
     Log log;
     Game::GameManager manager;
     GameTest::RecordingWindowApp app;
-    GameTest::RecordingRenderController render;
+    Testing::FakeRenderController render;
     RecordingLogic logic;
     RecordingView view;
 };
@@ -233,7 +234,7 @@ TEST(GameManager, RunInitialisesTheWindowThenTheRendererThenLoops)
     Log log;
     Game::GameManager manager(60, 0);
     GameTest::RecordingWindowApp app(log);
-    GameTest::RecordingRenderController render;
+    Testing::FakeRenderController render;
     RecordingLogic logic(log);
     manager.setWindowApp(&app);
     manager.setRenderController(&render);
@@ -258,7 +259,7 @@ TEST(GameManagerDeathTest, AWindowThatCannotBeInitialisedIsFatal)
     Log log;
     Game::GameManager manager(60, 0);
     GameTest::RecordingWindowApp app(log);
-    GameTest::RecordingRenderController render;
+    Testing::FakeRenderController render;
     manager.setWindowApp(&app);
     manager.setRenderController(&render);
     app.initResult = false;
@@ -269,16 +270,8 @@ TEST(GameManagerDeathTest, AWindowThatCannotBeInitialisedIsFatal)
 TEST(GameManager, ShutdownIsDeliveredAfterTheDeliveryInProgress)
 {
     Fixture f(50, 0);
-    class ShutdownListener : public EVT::I_EventConsumer
-    {
-    public:
-        explicit ShutdownListener(Log& log) : log(log)
-        {
-            EVT::EventBus::instance().addConsumer(EVT::EVENT_SHUTDOWN, this);
-        }
-        void handleEvent(EVT::I_Event*) override { log.push_back("shutdown"); }
-        Log& log;
-    } listener(f.log);
+    Testing::RecordingConsumer listener({EVT::EVENT_SHUTDOWN}, f.log,
+                                        [](EVT::I_Event&) { return "shutdown"; });
 
     f.manager.getViewManager()->onUpdate(0);
     f.view.onUpdateAction = [&] { f.manager.shutdown(); };

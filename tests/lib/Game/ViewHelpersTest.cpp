@@ -9,7 +9,7 @@
 #include "CFG/InfoParser.h"
 #include "Game/RenderHelper.h"
 #include "Game/ViewBoxHelper.h"
-#include "RecordingRenderController.h"
+#include "support/FakeRenderController.h"
 
 namespace
 {
@@ -136,7 +136,7 @@ TEST(RenderHelper, Set2DSetsAFlatViewAndACamera)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        GameTest::RecordingRenderController controller;
+        Testing::FakeRenderController controller;
         GameHelper::RenderHelper helper(&controller);
         helper.set2D(c.x, c.y, c.width, c.height, c.centred);
 
@@ -169,7 +169,7 @@ TEST(RenderHelper, Set2DSetsAFlatViewAndACamera)
 
 TEST(RenderHelper, ShorterFormsUseTheOriginAndTheViewBox)
 {
-    GameTest::RecordingRenderController controller;
+    Testing::FakeRenderController controller;
     GameHelper::RenderHelper helper(&controller);
     helper.set2D(320, 200, true);
 

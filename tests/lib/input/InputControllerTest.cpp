@@ -14,17 +14,19 @@
 #include "events/Event_Mouse.h"
 #include "input/InputController.h"
 #include "InputFakes.h"
+#include "support/InputConfigText.h"
+#include "support/RecordingConsumer.h"
 #include "support/TempDir.h"
 
 namespace
 {
 using InputTest::RecordingRenderer;
 
-typedef std::vector<std::string> Texts;
+using Texts = std::vector<std::string>;
 
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 void activate(const std::string& name, bool on = true)
@@ -52,11 +54,13 @@ bool mouse(Input::InputController& controller, int x, int y, int wheel, int butt
     return controller.onInput(&event) == nullptr;
 }
 
-// Every input file of these tests begins with this controller with one whole-box area.
-const std::string MENU_HEAD = "INPUT_CONTROLLER_NAME == MENU\n"
-                              "MENU_AREA_LIST == ANYWHERE\n"
-                              "MENU_ANYWHERE_POS == 0,0\n"
-                              "MENU_ANYWHERE_SIZE == 100,100\n";
+// Most input files of these tests begin with this controller with one whole-box area.
+Testing::InputConfigText menuFile()
+{
+    Testing::InputConfigText text("MENU");
+    text.area("ANYWHERE", "0,0", "100,100");
+    return text;
+}
 
 class Controller : public ::testing::Test
 {
@@ -73,18 +77,17 @@ protected:
 
     Testing::TempDir dir{"orvik-input"};
     RecordingRenderer renderer;
-    InputTest::EventRecorder recorder;
+    Testing::RecordingConsumer recorder;
     int files = 0;
 };
 
 TEST_F(Controller, MenuFileEndToEnd)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == SELECT\n"
-                                           "MENU_SELECT_TRIGGER == KEY:RETURN, MOUSE:LMB\n"
-                                           "MENU_SELECT_DELAYS == 0,0,0,0\n"
-                                           "MENU_SELECT_AREA == ANYWHERE\n"
-                                           "MENU_SELECT_PRESS == MENU_SELECT\n"),
+    ASSERT_TRUE(menu.init(file(menuFile()
+                                   .switchOn("SELECT", "KEY:RETURN, MOUSE:LMB")
+                                   .set("SELECT", "PRESS", "MENU_SELECT")
+                                   .text()),
                           "", nullptr));
     EXPECT_EQ("MENU", menu.name);
     EXPECT_EQ(1, renderer.initCalls);
@@ -310,24 +313,26 @@ TEST_F(Controller, FilesThatFailInit)
     for (const auto& c : cases)
     {
         Input::InputController menu("", &renderer);
-        EXPECT_FALSE(menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == S\n" + c.switchLines), "", nullptr))
+        EXPECT_FALSE(
+            menu.init(file(menuFile().line("MENU_SWITCH_LIST", "S").text() + c.switchLines), "", nullptr))
             << c.what;
         EXPECT_EQ("MENU", menu.name) << c.what;
     }
 
     Input::InputController refused("", &renderer);
     renderer.initResult = false;
-    EXPECT_FALSE(refused.init(file(MENU_HEAD), "", nullptr));
+    EXPECT_FALSE(refused.init(file(menuFile().text()), "", nullptr));
 }
 
 TEST_F(Controller, SwitchesBeforeAFailureStay)
 {
     Input::InputController menu("", &renderer);
-    EXPECT_FALSE(menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == S, T\n"
-                                            "MENU_S_TRIGGER == KEY:a,KEY:KP RET\nMENU_S_DELAYS == 0,0,0,0\n"
-                                            "MENU_S_AREA == ANYWHERE\nMENU_S_PRESS == MUSIC:a\n"
-                                            "MENU_T_TRIGGER == KEY:b\nMENU_T_DELAYS == 0,0,0,0\n"
-                                            "MENU_T_AREA == ANYWHERE\nMENU_T_PRESS == MUSIC:b\n"),
+    EXPECT_FALSE(menu.init(file(menuFile()
+                                    .switchOn("S", "KEY:a,KEY:KP RET")
+                                    .set("S", "PRESS", "MUSIC:a")
+                                    .switchOn("T", "KEY:b")
+                                    .set("T", "PRESS", "MUSIC:b")
+                                    .text()),
                            "", nullptr));
     activate("MENU");
     key(menu, 'a', true);
@@ -340,24 +345,24 @@ TEST_F(Controller, SwitchesBeforeAFailureStay)
 TEST_F(Controller, TriggerAndActionForms)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(
-        menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == WHEEL, NOBUTTON, PAGE, NOWHERE, PAD, PAD2, TEXT\n"
-                                   "MENU_WHEEL_TRIGGER == WHEEL_UP\nMENU_WHEEL_DELAYS == 0,0,0,0\n"
-                                   "MENU_WHEEL_AREA == ANYWHERE\nMENU_WHEEL_PRESS == MUSIC:wheel\n"
-                                   "MENU_NOBUTTON_TRIGGER == MOUSE:XMB\nMENU_NOBUTTON_DELAYS == 0,0,0,0\n"
-                                   "MENU_NOBUTTON_AREA == ANYWHERE\nMENU_NOBUTTON_PRESS == MUSIC:xmb\n"
-                                   "MENU_PAGE_TRIGGER == KEY:PAGE UP\nMENU_PAGE_DELAYS == 0,0,0,0\n"
-                                   "MENU_PAGE_AREA == ANYWHERE\nMENU_PAGE_PRESS == MUSIC:page\n"
-                                   "MENU_NOWHERE_TRIGGER == KEY:n\nMENU_NOWHERE_DELAYS == 0,0,0,0\n"
-                                   "MENU_NOWHERE_AREA == ANYWHERE\nMENU_NOWHERE_PRESS == MOVE_NOWHERE\n"
-                                   "MENU_PAD_TRIGGER == JPAD:UP NONE B1\nMENU_PAD_DELAYS == 0,0,0,0\n"
-                                   "MENU_PAD_AREA == ANYWHERE\nMENU_PAD_PRESS == MUSIC:pad\n"
-                                   "MENU_PAD2_TRIGGER == JPAD:DN B1+B2 B1+B2\nMENU_PAD2_DELAYS == 0,0,0,0\n"
-                                   "MENU_PAD2_AREA == ANYWHERE\nMENU_PAD2_PRESS == MUSIC:pad2\n"
-                                   "MENU_TEXT_TRIGGER == KEY:t\nMENU_TEXT_DELAYS == 0,0,0,0\n"
-                                   "MENU_TEXT_AREA == ANYWHERE\nMENU_TEXT_PRESS == MUSIC:a:b\n"
-                                   "MENU_TEXT_RELEASE == SHUTDOWN\n"),
-                  "", nullptr));
+    ASSERT_TRUE(menu.init(file(menuFile()
+                                   .switchOn("WHEEL", "WHEEL_UP")
+                                   .set("WHEEL", "PRESS", "MUSIC:wheel")
+                                   .switchOn("NOBUTTON", "MOUSE:XMB")
+                                   .set("NOBUTTON", "PRESS", "MUSIC:xmb")
+                                   .switchOn("PAGE", "KEY:PAGE UP")
+                                   .set("PAGE", "PRESS", "MUSIC:page")
+                                   .switchOn("NOWHERE", "KEY:n")
+                                   .set("NOWHERE", "PRESS", "MOVE_NOWHERE")
+                                   .switchOn("PAD", "JPAD:UP NONE B1")
+                                   .set("PAD", "PRESS", "MUSIC:pad")
+                                   .switchOn("PAD2", "JPAD:DN B1+B2 B1+B2")
+                                   .set("PAD2", "PRESS", "MUSIC:pad2")
+                                   .switchOn("TEXT", "KEY:t")
+                                   .set("TEXT", "PRESS", "MUSIC:a:b")
+                                   .set("TEXT", "RELEASE", "SHUTDOWN")
+                                   .text()),
+                          "", nullptr));
     activate("MENU");
     mouse(menu, 10, 10, 0, 0, false);
     mouse(menu, 10, 10, 1, 0, false);
@@ -393,17 +398,17 @@ TEST_F(Controller, TriggerAndActionForms)
 TEST_F(Controller, DelaysAndColours)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == DWELL, RED, NEVER\n"
-                                           "MENU_DWELL_TRIGGER == DWELL\nMENU_DWELL_DELAYS == 100, 50, 0, 0\n"
-                                           "MENU_DWELL_AREA == ANYWHERE\nMENU_DWELL_PRESS == MUSIC:dwell\n"
-                                           "MENU_DWELL_RENDER_TUP == 0xFF000080\n"
-                                           // Sooner than DWELL, but 'red' is no colour: never shown.
-                                           "MENU_RED_TRIGGER == DWELL\nMENU_RED_DELAYS == 50,0,0,0\n"
-                                           "MENU_RED_AREA == ANYWHERE\nMENU_RED_RENDER_TUP == red\n"
-                                           // Longer than any countdown can run: waits, never wraps.
-                                           "MENU_NEVER_TRIGGER == DWELL\n"
-                                           "MENU_NEVER_DELAYS == 9300000000000000000,0,0,0\n"
-                                           "MENU_NEVER_AREA == ANYWHERE\nMENU_NEVER_PRESS == MUSIC:never\n"),
+    ASSERT_TRUE(menu.init(file(menuFile()
+                                   .switchOn("DWELL", "DWELL", "ANYWHERE", "100, 50, 0, 0")
+                                   .set("DWELL", "PRESS", "MUSIC:dwell")
+                                   .set("DWELL", "RENDER_TUP", "0xFF000080")
+                                   // Sooner than DWELL, but 'red' is no colour: never shown.
+                                   .switchOn("RED", "DWELL", "ANYWHERE", "50,0,0,0")
+                                   .set("RED", "RENDER_TUP", "red")
+                                   // Longer than any countdown can run: waits, never wraps.
+                                   .switchOn("NEVER", "DWELL", "ANYWHERE", "9300000000000000000,0,0,0")
+                                   .set("NEVER", "PRESS", "MUSIC:never")
+                                   .text()),
                           "", nullptr));
     activate("MENU");
     menu.onUpdate(40.0f);
@@ -484,9 +489,11 @@ TEST_F(Controller, OneActiveControllerAtATime)
 TEST_F(Controller, KeyReleasesAreDroppedUntilAPress)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(menu.init(file(MENU_HEAD + "MENU_SWITCH_LIST == K\nMENU_K_TRIGGER == KEY:k\n"
-                                           "MENU_K_DELAYS == 0,0,0,0\nMENU_K_AREA == ANYWHERE\n"
-                                           "MENU_K_PRESS == MUSIC:press\nMENU_K_RELEASE == MUSIC:release\n"),
+    ASSERT_TRUE(menu.init(file(menuFile()
+                                   .switchOn("K", "KEY:k")
+                                   .set("K", "PRESS", "MUSIC:press")
+                                   .set("K", "RELEASE", "MUSIC:release")
+                                   .text()),
                           "", nullptr));
     activate("MENU");
     EXPECT_TRUE(key(menu, 'k', false));
@@ -509,13 +516,14 @@ TEST_F(Controller, KeyReleasesAreDroppedUntilAPress)
 TEST_F(Controller, PointerOutsideTheInputBoxIsTakenAndIgnored)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(
-        menu.init(file("M_AREA_LIST == LEFT, RIGHT\n"
-                       "M_LEFT_POS == 0,0\nM_LEFT_SIZE == 50,100\n"
-                       "M_RIGHT_POS == 50,0\nM_RIGHT_SIZE == 50,100\n"
-                       "M_SWITCH_LIST == IN\nM_IN_TRIGGER == ENTERLEAVE\nM_IN_DELAYS == 0,0,0,0\n"
-                       "M_IN_AREA == LEFT, RIGHT\nM_IN_PRESS == MUSIC:in\nM_IN_RELEASE == MUSIC:out\n"),
-                  "M", nullptr));
+    ASSERT_TRUE(menu.init(file(Testing::InputConfigText("M", false)
+                                   .area("LEFT", "0,0", "50,100")
+                                   .area("RIGHT", "50,0", "50,100")
+                                   .switchOn("IN", "ENTERLEAVE", "LEFT, RIGHT")
+                                   .set("IN", "PRESS", "MUSIC:in")
+                                   .set("IN", "RELEASE", "MUSIC:out")
+                                   .text()),
+                          "M", nullptr));
     renderer.box.x = 100;
     renderer.box.y = 100;
     renderer.box.w = 200;
@@ -539,14 +547,14 @@ TEST_F(Controller, PointerOutsideTheInputBoxIsTakenAndIgnored)
 TEST_F(Controller, AreaGoto)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(menu.init(file(MENU_HEAD + "MENU_AREA_LIST == ANYWHERE, SIDE\n"
-                                           "MENU_SIDE_POS == 0,0\nMENU_SIDE_SIZE == 1,1\n"
-                                           "MENU_SWITCH_LIST == IN, GO\n"
-                                           "MENU_IN_TRIGGER == ENTERLEAVE\nMENU_IN_DELAYS == 0,0,0,0\n"
-                                           "MENU_IN_AREA == ANYWHERE, SIDE\n"
-                                           "MENU_IN_PRESS == MUSIC:in\nMENU_IN_RELEASE == MUSIC:out\n"
-                                           "MENU_GO_TRIGGER == KEY:g\nMENU_GO_DELAYS == 0,0,0,0\n"
-                                           "MENU_GO_AREA == ANYWHERE\nMENU_GO_PRESS == AREA_GOTO:SIDE\n"),
+    ASSERT_TRUE(menu.init(file(menuFile()
+                                   .area("SIDE", "0,0", "1,1")
+                                   .switchOn("IN", "ENTERLEAVE", "ANYWHERE, SIDE")
+                                   .set("IN", "PRESS", "MUSIC:in")
+                                   .set("IN", "RELEASE", "MUSIC:out")
+                                   .switchOn("GO", "KEY:g")
+                                   .set("GO", "PRESS", "AREA_GOTO:SIDE")
+                                   .text()),
                           "", nullptr));
     activate("MENU");
     EXPECT_EQ(Texts{}, recorder.take());
@@ -567,7 +575,7 @@ TEST_F(Controller, AreaGoto)
 TEST_F(Controller, EventsOfTheWrongClassAreIgnored)
 {
     Input::InputController menu("", &renderer);
-    ASSERT_TRUE(menu.init(file(MENU_HEAD), "", nullptr));
+    ASSERT_TRUE(menu.init(file(menuFile().text()), "", nullptr));
     EVT::EventWithString named(EVT::EVENT_INPUT_CONTROLLER, "MENU");
     bus().raiseEvent(&named, false);
     EXPECT_FALSE(menu.isActive());

@@ -1,18 +1,12 @@
 #pragma once
 
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "events/EventBus.h"
-#include "events/EventStrings.h"
-#include "events/EventWithString.h"
-#include "events/I_EventConsumer.h"
 #include "input/I_RelativeScreenAreaFactory.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/ScreenArea.h"
-#include "util/Singleton.h"
 
 namespace InputTest
 {
@@ -69,33 +63,6 @@ public:
     int starts = 0;
     int stops = 0;
     std::vector<Drawn> drawn;
-};
-
-// Records the events of the types it listens to as "NAME:text" (text only for string events).
-class EventRecorder : public EVT::I_EventConsumer
-{
-public:
-    explicit EventRecorder(const std::vector<int>& types)
-    {
-        for (int type : types)
-            Util::Singleton<EVT::EventBus>::instance().addConsumer(type, this);
-    }
-    void handleEvent(EVT::I_Event* event) override
-    {
-        std::ostringstream out;
-        out << Util::Singleton<EVT::EventStrings>::instance().mapping().getName(event->getType());
-        if (const EVT::EventWithString* text = EVT::eventAs<EVT::EventWithString>(event))
-            out << ":" << text->getString();
-        events.push_back(out.str());
-    }
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> result;
-        result.swap(events);
-        return result;
-    }
-
-    std::vector<std::string> events;
 };
 
 inline Input::ScreenArea* makeArea(const std::string& name, float x, float y, float w, float h)

@@ -26,7 +26,7 @@ struct Counted
 };
 int Counted::alive = 0;
 
-typedef Util::NamePtrStore<Counted> Store;
+using Store = Util::NamePtrStore<Counted>;
 
 class NamePtrStoreTest : public testing::Test
 {
@@ -108,26 +108,38 @@ TEST_F(NamePtrStoreTest, clearAndTheEndOfTheStoreDeleteEveryObjectOnce)
     // TearDown checks that the store's end deleted the last two.
 }
 
-TEST_F(NamePtrStoreTest, replacingThroughThePlainAddDeletesTheReplacedObject)
+TEST_F(NamePtrStoreTest, replacingThroughThePlainAddHandsTheReplacedObjectBack)
 {
-    Store store("TestStore", nullptr);
-    Util::BasicStore<std::string, Counted*>& plain = store;
     Counted* first = new Counted(1);
     Counted* second = new Counted(2);
-    store.add("x", first);
+    {
+        Store store("TestStore", nullptr);
+        Util::BasicStore<std::string, Counted*>& plain = store;
+        store.add("x", first);
 
-    plain.add("x", first); // the same object again: nothing to let go of
-    EXPECT_EQ(before + 2, Counted::alive);
-    EXPECT_EQ(first, store.get("x"));
+        plain.add("x", first); // the same object again changes nothing
+        EXPECT_EQ(first, store.get("x"));
 
-    plain.add("x", second);
-    EXPECT_EQ(before + 1, Counted::alive) << "the replaced object is the store's to delete";
-    EXPECT_EQ(second, store.get("x"));
+        plain.add("x", second);
+        EXPECT_EQ(second, store.get("x"));
+        EXPECT_EQ(before + 2, Counted::alive) << "the replaced object is not deleted";
+        EXPECT_EQ(1, first->value);
 
-    plain.add("x", nullptr);
-    EXPECT_EQ(before, Counted::alive);
-    EXPECT_FALSE(store.exists("x"));
-    // TearDown checks that nothing was deleted twice or left behind.
+        // The caller deletes or reuses the object it took back while the store still runs.
+        delete first;
+        first = new Counted(3);
+        EXPECT_EQ(before + 2, Counted::alive);
+
+        // Replacing with null leaves a name that reads as free; the old object is the caller's again.
+        plain.add("x", nullptr);
+        EXPECT_FALSE(store.exists("x"));
+        EXPECT_EQ(2, second->value);
+        EXPECT_EQ(first, store.add("x", first));
+    }
+    // The store's end deleted what it last held (first); second was handed back.
+    EXPECT_EQ(before + 1, Counted::alive);
+    EXPECT_EQ(2, second->value);
+    delete second;
 }
 
 TEST_F(NamePtrStoreTest, removeHandsTheObjectBack)

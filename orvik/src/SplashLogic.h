@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Game/I_LogicState.h"
+
+namespace Orvik
+{
+// The SPLASH state: a placeholder for a title screen; passes straight on.
+class SplashLogic : public Game::I_LogicState
+{
+public:
+    void setPause(bool) override {}
+    void onEnter(const std::string&, const std::string&) override {}
+    // Always "DONE": no transition matches it, so the next state in order follows.
+    std::string onUpdate(float elapsed) override;
+    void doExit(const std::string&) override {}
+};
+} // namespace Orvik
