@@ -282,6 +282,15 @@ TEST_F(MaterialsFixture, IteratorWalksMaterialsByName)
     EXPECT_EQ(names, "ab");
 }
 
+TEST(MaterialMaker, WithoutProgramStoreMakesNothingByName)
+{
+    TempDir dir("matsys");
+    const std::string cfg = dir.write("materials.cfg", "M_PROG == P\n");
+    MatSys::MaterialMaker maker(nullptr, nullptr, dir.dir());
+    EXPECT_EQ(maker.create("M", nullptr, cfg), nullptr);
+    EXPECT_EQ(maker.create("M", nullptr), nullptr);
+}
+
 TEST(MaterialStore, WithoutMakerMakesNothing)
 {
     MatSys::MaterialStore store(nullptr);
