@@ -1,5 +1,6 @@
 #include "Render/OGL/RenderBuffer.h"
 
+#include "Render/OGL/Abilities.h"
 #include "Render/OGL/GLErrors.h"
 #include "Render/OpenGL.h"
 #include "util/Debug.h"
@@ -54,7 +55,7 @@ RenderBuffer::RenderBuffer(int widthIn, int heightIn, Render::I_RenderBuffer::RB
             "OGL::RenderBuffer::RenderBuffer(int, int, Render::I_RenderBuffer::RBType, MatSys::TextureID)",
             __FILE__, 53, "Must used RBUF_?_TEX for RenderBuffer with texture");
     // The separate read and draw targets come with framebuffer blits.
-    if (target != GL_FRAMEBUFFER_EXT && !GLEW_EXT_framebuffer_blit)
+    if (target != GL_FRAMEBUFFER_EXT && !haveFramebufferBlit())
     {
         width = height = 0;
         return;
