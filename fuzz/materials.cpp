@@ -37,7 +37,10 @@ void check(bool condition)
 class ParsingShaderMaker : public MatSys::OGL::ShaderMaker
 {
 public:
-    ParsingShaderMaker(const std::string& dir, Testing::MatSysLog* log) : MatSys::OGL::ShaderMaker(dir), m_log(log) {}
+    ParsingShaderMaker(const std::string& dir, Testing::MatSysLog* log)
+        : MatSys::OGL::ShaderMaker(dir), m_log(log)
+    {
+    }
     using MatSys::OGL::ShaderMaker::create;
 
     MatSys::I_Shader* create(const std::string& name, const std::string& code,
@@ -79,7 +82,9 @@ private:
 class Dir
 {
 public:
-    Dir() : m_path(std::filesystem::temp_directory_path() / ("orvik-fuzz-materials-" + std::to_string(::getpid())))
+    Dir()
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("orvik-fuzz-materials-" + std::to_string(::getpid())))
     {
         std::filesystem::create_directories(m_path);
     }
