@@ -169,6 +169,9 @@ float Calculator::doCalculation(float a, const std::string& op, float b)
     {
         return a <= b ? 1.0f : 0.0f;
     }
-    ABORT_AT_LINE(144, "Unknown operator: " << op);
+    // The report names the function as it has always been documented; compilers spell their own
+    // function names differently.
+    Util::Debug::abortWith("float CFG::Calculator::doCalculation(float, const std::string&, float)", __FILE__, 144,
+                           "Unknown operator: " + op);
 }
 } // namespace CFG

@@ -23,10 +23,89 @@ const char* const END_OF_ADDED_KEY = "END_OF_ADDED_KEY";
 const char* const COMPANION_SUFFIX = ".MOD";
 const char* const REFERENCE_MARKER = "::";
 const char* const COMMENT_MARK = "#";
-// A lookup nests once per reference or selector it follows. A key met again while it is being resolved
-// is a cycle and answers ""; the depth limit keeps very long chains of distinct keys off the stack end.
-const std::size_t MAX_LOOKUP_DEPTH = 64;
 const int MAX_BLOCK_NESTING = 256;
+
+// Bounds of one lookup as a whole: everything a public get or replaceKeys sets off, in this store and in
+// the override stores it asks. A key met again while it is being resolved is a cycle and answers "".
+// Steps are lookups of a key (each reference, each selector key, each override lookup) and descents into
+// a selector block. A lookup that nests deeper than MAX_LOOKUP_NESTING steps answers "" as a cycle does,
+// which keeps any file to a small, fixed part of the stack. References that fan out (a key naming another
+// four times, that one the next four times, and so on) multiply the work at every step without going
+// deep: past MAX_LOOKUP_COUNT keys looked up, or MAX_LOOKUP_BYTES of values read, the lookup answers ""
+// as well. What a lookup builds is made of the values it read, so that bounds its answer too. Real files
+// stay far below all three.
+const int MAX_LOOKUP_NESTING = 128;
+const std::size_t MAX_LOOKUP_COUNT = 20000;
+const std::size_t MAX_LOOKUP_BYTES = 4u << 20;
+
+struct LookupState
+{
+    int nesting = 0;
+    std::size_t count = 0;
+    std::size_t bytes = 0;
+    bool exhausted = false;
+};
+
+// Shared by every store: an override store's lookups belong to the lookup that asked it.
+LookupState& lookupState()
+{
+    static thread_local LookupState l_state;
+    return l_state;
+}
+
+// One step deeper into the current lookup; the outermost step starts a fresh budget.
+class LookupStep
+{
+public:
+    LookupStep() : m_state(lookupState())
+    {
+        if (m_state.nesting == 0)
+        {
+            m_state = LookupState();
+        }
+        ++m_state.nesting;
+    }
+    ~LookupStep() { --m_state.nesting; }
+    LookupStep(const LookupStep&) = delete;
+    LookupStep& operator=(const LookupStep&) = delete;
+
+    // False once the lookup nests too deep or has used up its budget.
+    bool allowed() const
+    {
+        if (m_state.nesting > MAX_LOOKUP_NESTING)
+        {
+            m_state.exhausted = true;
+        }
+        return !m_state.exhausted;
+    }
+
+    // Counts one key looked up; false once the lookup has used up its budget.
+    bool countKey()
+    {
+        if (++m_state.count > MAX_LOOKUP_COUNT)
+        {
+            m_state.exhausted = true;
+        }
+        return !m_state.exhausted;
+    }
+
+    // Counts the size of a value read; false once the lookup has used up its budget.
+    bool countBytes(std::size_t bytes)
+    {
+        m_state.bytes += bytes;
+        if (m_state.bytes > MAX_LOOKUP_BYTES)
+        {
+            m_state.exhausted = true;
+        }
+        return !m_state.exhausted;
+    }
+
+    // A lookup that ran out of budget answers "" at every level, up to the outermost.
+    std::string answer(std::string text) const { return m_state.exhausted ? std::string() : text; }
+
+private:
+    LookupState& m_state;
+};
 
 bool beginsWith(const std::string& text, const std::string& prefix)
 {
@@ -107,6 +186,8 @@ private:
     static bool populateMap(KeyMap& map, LineIter& it, LineIter end, const std::string& endMarker, int depth);
     static bool readContinuation(std::string& value, LineIter& it, LineIter end);
     std::string get(const KeyMap& map, const std::string& key) const;
+    std::string selectFromBlock(const Node& node) const;
+    std::string replaceReferences(const std::string& text, const LookupStep& step) const;
     std::string calculate(const std::string& text) const;
 
     // Keys whose lookup is under way, innermost last; lookups are single-threaded.
@@ -271,9 +352,15 @@ std::string Info::Impl::get(const KeyMap& map, const std::string& key) const
         return "";
     }
     const Node& node = *found->second;
-    if (!node.children)
+    return node.children ? selectFromBlock(node) : node.value;
+}
+
+std::string Info::Impl::selectFromBlock(const Node& node) const
+{
+    const LookupStep step;
+    if (!step.allowed())
     {
-        return node.value;
+        return "";
     }
     const std::string selected = get(node.value);
     std::string answer = get(*node.children, selected);
@@ -281,12 +368,13 @@ std::string Info::Impl::get(const KeyMap& map, const std::string& key) const
     {
         answer = get(*node.children, DEFAULT_KEY);
     }
-    return answer;
+    return step.answer(answer);
 }
 
 std::string Info::Impl::get(const std::string& key) const
 {
-    if (m_resolving.size() >= MAX_LOOKUP_DEPTH ||
+    LookupStep step;
+    if (!step.allowed() || !step.countKey() ||
         std::find(m_resolving.begin(), m_resolving.end(), key) != m_resolving.end())
     {
         return "";
@@ -299,12 +387,17 @@ std::string Info::Impl::get(const std::string& key) const
     m_resolving.push_back(key);
     const Resolving guard{m_resolving};
 
-    std::string text = replaceKeys(get(keyMap, key));
+    const std::string raw = get(keyMap, key);
+    if (!step.countBytes(raw.size()))
+    {
+        return "";
+    }
+    std::string text = replaceReferences(raw, step);
     if (beginsWith(text, EVAL_TOKEN))
     {
         text = calculate(text);
     }
-    return text;
+    return step.answer(text);
 }
 
 std::string Info::Impl::calculate(const std::string& text) const
@@ -332,6 +425,12 @@ std::string Info::Impl::calculate(const std::string& text) const
 
 std::string Info::Impl::replaceKeys(const std::string& text) const
 {
+    LookupStep step;
+    return step.answer(replaceReferences(text, step));
+}
+
+std::string Info::Impl::replaceReferences(const std::string& text, const LookupStep& step) const
+{
     std::vector<std::string> pieces;
     Util::splitString(text, REFERENCE_MARKER, pieces, true, false);
     const std::size_t n = pieces.size();
@@ -352,6 +451,11 @@ std::string Info::Impl::replaceKeys(const std::string& text) const
         if (!name.empty() && name.find_first_of(Util::BLANKS) == std::string::npos)
         {
             result += get(name);
+            // Once the lookup's budget is spent, the rest of the text is not worth reading.
+            if (!step.allowed())
+            {
+                return "";
+            }
         }
         else
         {

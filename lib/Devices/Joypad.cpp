@@ -3,7 +3,6 @@
 #include "events/EventBus.h"
 #include "events/Event_Joypad.h"
 #include "events/EventTypes.h"
-#include "util/Singleton.h"
 
 namespace Devices
 {
@@ -17,7 +16,7 @@ bool validPad(int pad)
 
 Joypad::Joypad() : pads()
 {
-    Util::Singleton<EVT::EventBus>::instance().addConsumer(EVT::EVENT_JOYPAD, this);
+    EVT::EventBus::instance().addConsumer(EVT::EVENT_JOYPAD, this);
 }
 
 Joypad::~Joypad() = default;

@@ -9,20 +9,15 @@
 #include "events/Event_Screen.h"
 #include "events/Event_SetMouse.h"
 #include "events/EventTypes.h"
-#include "util/Singleton.h"
 
 namespace Devices
 {
 namespace
 {
-const int CURSOR_KEEP = 0;
-const int CURSOR_SHOW = 1;
-const int CURSOR_HIDE = 2;
-
 void raiseSetMouse(int warpX, int warpY, int cursorMode, bool queue)
 {
     EVT::Event_SetMouse event(EVT::EVENT_SETMOUESE, warpX, warpY, cursorMode);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, queue);
+    EVT::EventBus::instance().raiseEvent(&event, queue);
 }
 
 // A share of a range; a degenerate range (a 1-pixel or minimised window, a single row) has no
@@ -53,7 +48,7 @@ Mouse::Mouse(int width, int height, float sensX, float sensY)
     : screenWidth(width), screenHeight(height), sensitivityX(sensX), sensitivityY(sensY), posX(0), posY(0),
       buttonMask(0), visible(true), shownOnLeave(false), invertY(false), maxX(0), maxY(0)
 {
-    EVT::EventBus& bus = Util::Singleton<EVT::EventBus>::instance();
+    EVT::EventBus& bus = EVT::EventBus::instance();
     bus.addConsumer(EVT::EVENT_MOUSE, this);
     bus.addConsumer(EVT::EVENT_ENTERLEAVE, this);
     bus.addConsumer(EVT::EVENT_SCREEN, this);
@@ -104,14 +99,14 @@ void Mouse::mouseEvent(const EVT::Event_Mouse* event)
             {
                 visible = true;
                 shownOnLeave = true;
-                raiseSetMouse(posX, posY, CURSOR_SHOW, true);
+                raiseSetMouse(posX, posY, EVT::Event_SetMouse::CURSOR_SHOW, true);
             }
         }
         else if (shownOnLeave)
         {
             visible = false;
             shownOnLeave = false;
-            raiseSetMouse(posX, posY, CURSOR_HIDE, true);
+            raiseSetMouse(posX, posY, EVT::Event_SetMouse::CURSOR_HIDE, true);
         }
         return;
     }
@@ -208,7 +203,7 @@ void Mouse::warpPosition(int percentX, int percentY)
 {
     const long long warpX = static_cast<long long>(percentX) * screenWidth / 100;
     const long long warpY = static_cast<long long>(percentY) * screenHeight / 100;
-    raiseSetMouse(static_cast<int>(warpX), static_cast<int>(warpY), CURSOR_KEEP, false);
+    raiseSetMouse(static_cast<int>(warpX), static_cast<int>(warpY), EVT::Event_SetMouse::CURSOR_KEEP, false);
 }
 
 void Mouse::raiseSetMouseEvent(bool cursorChange) const
@@ -221,9 +216,9 @@ void Mouse::raiseSetMouseEvent(bool cursorChange) const
         warpX = screenWidth / 2;
         warpY = screenHeight / 2;
     }
-    int mode = CURSOR_KEEP;
+    int mode = EVT::Event_SetMouse::CURSOR_KEEP;
     if (cursorChange)
-        mode = visible ? CURSOR_SHOW : CURSOR_HIDE;
+        mode = visible ? EVT::Event_SetMouse::CURSOR_SHOW : EVT::Event_SetMouse::CURSOR_HIDE;
     raiseSetMouse(warpX, warpY, mode, false);
 }
 } // namespace Devices

@@ -15,7 +15,7 @@ namespace Game
 class LogicController : public I_LogicController, private Util::NonCopyable<LogicController>
 {
 public:
-    typedef std::vector<std::pair<std::string, std::string>> Transitions;
+    using Transitions = std::vector<std::pair<std::string, std::string>>;
 
     struct Info
     {

@@ -120,7 +120,7 @@ SoundManager::SoundManager(Sound::I_SoundController* soundController, const std:
         impl.reset(new Impl(controller));
         if (loadSounds(soundsFile))
         {
-            EVT::EventBus& bus = Util::Singleton<EVT::EventBus>::instance();
+            EVT::EventBus& bus = EVT::EventBus::instance();
             bus.addConsumer(EVT::EVENT_SOUND, this);
             bus.addConsumer(EVT::EVENT_MUSIC, this);
         }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace Sound
 {
@@ -15,14 +16,12 @@ namespace Game
 // Plays the configured sound effects and music when SOUND and MUSIC events arrive. A sounds
 // configuration names the playback sources, the sound files and the effects with their volume, pitch,
 // priority and what to do when their source is busy.
-class SoundManager : public EVT::I_EventConsumer
+class SoundManager : public EVT::I_EventConsumer, private Util::NonCopyable<SoundManager>
 {
 public:
     // controller is not owned; without one that initialises, a silent one stands in and no file is read.
     SoundManager(Sound::I_SoundController* controller, const std::string& soundsFile);
     ~SoundManager() override;
-    SoundManager(const SoundManager&) = delete;
-    SoundManager& operator=(const SoundManager&) = delete;
 
     void handleEvent(EVT::I_Event* event) override;
     // Stops the music now playing and starts the effect called name in its place; "" only stops.

@@ -9,7 +9,7 @@ namespace Game
 template <class T> class Timer : public TimerBase
 {
 public:
-    typedef void (T::*Callback)(Timer<T>*);
+    using Callback = void (T::*)(Timer<T>*);
 
     Timer(T* owner, Callback callback) : owner(owner), callback(callback) {}
 

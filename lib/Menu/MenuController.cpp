@@ -5,7 +5,6 @@
 #include "events/EventWithString.h"
 #include "events/Event_Key.h"
 #include "events/EventTypes.h"
-#include "util/Singleton.h"
 #include "util/StringUtil.h"
 
 namespace Menu
@@ -37,7 +36,7 @@ MenuController::~MenuController() = default;
 
 void MenuController::setPage(MenuPage* newPage)
 {
-    EVT::EventBus& bus = Util::Singleton<EVT::EventBus>::instance();
+    EVT::EventBus& bus = EVT::EventBus::instance();
     if (newPage == nullptr)
     {
         if (page != &emptyPage())

@@ -2,17 +2,16 @@
 
 #include <string>
 
+#include "util/NonCopyable.h"
+
 namespace Menu
 {
 // One row of a menu page; it reacts to select, option and key requests by calling back into its owner.
-class MenuItem
+class MenuItem : private Util::NonCopyable<MenuItem>
 {
 public:
     MenuItem(const std::string& text, int itemId) : itemText(text), id(itemId) {}
     virtual ~MenuItem() = default;
-
-    MenuItem(const MenuItem&) = delete;
-    MenuItem& operator=(const MenuItem&) = delete;
 
     virtual int getId() const { return id; }
     virtual std::string getItemText() const { return itemText; }

@@ -12,7 +12,7 @@ namespace Menu
 template <class T> class MenuItemChoice : public MenuItem
 {
 public:
-    typedef Util::CallBack1<T, void, const CallBackInfo&> CallBack;
+    using CallBack = Util::CallBack1<T, void, const CallBackInfo&>;
 
     MenuItemChoice(const std::string& text, const CallBack& cb, int itemId)
         : MenuItem(text, itemId), callBack(cb)

@@ -12,7 +12,7 @@ namespace Menu
 class MenuPage : private Util::NonCopyable<MenuPage>
 {
 public:
-    typedef std::vector<MenuItem*> ItemList;
+    using ItemList = std::vector<MenuItem*>;
 
     explicit MenuPage(int id);
     virtual ~MenuPage();

@@ -12,7 +12,7 @@ namespace Menu
 template <class T> class MenuPageWithExitCallBack : public MenuPage
 {
 public:
-    typedef Util::CallBack1<T, void, const CallBackInfo&> CallBack;
+    using CallBack = Util::CallBack1<T, void, const CallBackInfo&>;
 
     MenuPageWithExitCallBack(int id, const CallBack& cb) : MenuPage(id), callBack(cb) {}
 

@@ -5,6 +5,7 @@
 #include "events/Event.h"
 #include "events/I_Event.h"
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace Util
 {
@@ -20,13 +21,11 @@ namespace EVT
 namespace
 {
 // Keeps the delivery depth right even if a consumer throws.
-class DepthGuard
+class DepthGuard : private Util::NonCopyable<DepthGuard>
 {
 public:
     explicit DepthGuard(int& d) : depth(d) { ++depth; }
     ~DepthGuard() { --depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
 
 private:
     int& depth;

@@ -23,8 +23,8 @@ class EventBus : public Util::Singleton<EventBus>
 {
 public:
     // A subscriber and its identity; only the identity is ever compared.
-    typedef std::pair<I_EventConsumer*, unsigned long> Subscription;
-    typedef std::list<Subscription> SubscriptionList;
+    using Subscription = std::pair<I_EventConsumer*, unsigned long>;
+    using SubscriptionList = std::list<Subscription>;
 
     virtual ~EventBus();
 
@@ -51,7 +51,7 @@ private:
     bool isPendingRemoval(int type, unsigned long id) const;
     void applyPendingRemovals();
 
-    typedef std::vector<std::unique_ptr<I_Event>> EventQueue;
+    using EventQueue = std::vector<std::unique_ptr<I_Event>>;
 
     int depth;
     EventQueue queueA;

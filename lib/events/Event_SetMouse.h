@@ -4,10 +4,18 @@
 
 namespace EVT
 {
-// Moves the pointer and shows or hides the cursor (0 leaves it, 1 shows, 2 hides).
+// Moves the pointer and shows or hides the cursor.
 class Event_SetMouse : public I_Event
 {
 public:
+    // The cursor modes; the field is an int, and the window treats any other value as CURSOR_KEEP.
+    enum CursorMode : int
+    {
+        CURSOR_KEEP = 0,
+        CURSOR_SHOW = 1,
+        CURSOR_HIDE = 2
+    };
+
     Event_SetMouse(int eventType, int toX, int toY, int mode)
         : I_Event(eventType), warpX(toX), warpY(toY), cursorMode(mode)
     {

@@ -6,6 +6,6 @@ namespace EVT
 {
 I_EventConsumer::~I_EventConsumer()
 {
-    Util::Singleton<EventBus>::instance().removeConsumer(this);
+    EventBus::instance().removeConsumer(this);
 }
 } // namespace EVT

@@ -14,8 +14,8 @@ namespace Geom
 class Triangulate2D
 {
 public:
-    typedef std::vector<MathStuff::Vector3<float>> Points;
-    typedef std::vector<MathStuff::TriIndex> Triangles;
+    using Points = std::vector<MathStuff::Vector3<float>>;
+    using Triangles = std::vector<MathStuff::TriIndex>;
 
     // Starts in the XY plane, so that triangulate called without choosing a plane is well defined.
     Triangulate2D();

@@ -9,9 +9,6 @@
 #include "CFG/Info.h"
 #include "CFG/InfoParser.h"
 #include "CFG/Overrides.h"
-#include "Devices/JoypadStrings.h"
-#include "Devices/KeyboardStrings.h"
-#include "Devices/MouseStrings.h"
 #include "events/EventBus.h"
 #include "events/EventStrings.h"
 #include "events/EventWithString.h"
@@ -20,6 +17,7 @@
 #include "events/Event_Key.h"
 #include "events/Event_Mouse.h"
 #include "events/EventTypes.h"
+#include "input/GotoCurArea.h"
 #include "input/I_RelativeScreenAreaFactory.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/InputHandler.h"
@@ -33,7 +31,7 @@
 
 namespace Input
 {
-const std::string InputController::GOTOCURAREA("[GOTOCURAREA]");
+const std::string InputController::GOTOCURAREA(GOTOCURAREA_TEXT);
 
 namespace
 {
@@ -56,69 +54,6 @@ std::string pieceOr(const std::vector<std::string>& pieces, std::size_t index)
     return index < pieces.size() ? pieces[index] : std::string();
 }
 
-// "TYPE:value": the type word before the first ":" and the value after it; without a ":" both are
-// the whole text.
-void splitTypeAndValue(const std::string& text, std::string& type, std::string& value)
-{
-    const std::string::size_type colon = text.find(':');
-    if (colon == std::string::npos)
-    {
-        type = text;
-        value = text;
-        return;
-    }
-    type = text.substr(0, colon);
-    value = text.substr(colon + 1);
-}
-
-std::unique_ptr<TriggerId> makeTriggerId(const std::string& text)
-{
-    std::string typeWord;
-    std::string value;
-    splitTypeAndValue(text, typeWord, value);
-    value = Util::trim(value, Util::BLANKS);
-    const std::vector<std::string> words = cut(value, " ");
-
-    const TriggerId::TriggerType type = TriggerIdStrings::instance().typeMapping().getKey(typeWord);
-    switch (type)
-    {
-    case TriggerId::KEY:
-    {
-        const Devices::KeyboardStrings& names = Devices::KeyboardStrings::instance();
-        if (words.size() == 1 || words.size() == 2)
-        {
-            const unsigned char key = names.keyMapping().getKey(words.back());
-            if (key == 0)
-                return nullptr;
-            const int mods = words.size() == 2 ? names.modMapping().getKey(words.front()) : 0;
-            return std::unique_ptr<TriggerId>(new TriggerId(key, mods));
-        }
-        return nullptr;
-    }
-    case TriggerId::MOUSE:
-        return std::unique_ptr<TriggerId>(
-            new TriggerId(Devices::MouseStrings::instance().btnMapping().getKey(value)));
-    case TriggerId::WHEEL_UP:
-    case TriggerId::WHEEL_DN:
-    case TriggerId::DWELL:
-    case TriggerId::ENTERLEAVE:
-        return std::unique_ptr<TriggerId>(new TriggerId(type));
-    case TriggerId::JPAD:
-    {
-        const Util::TwoWayMapping<Devices::Joypad::JPadFlag>& flags =
-            Devices::JoypadStrings::instance().jpadMapping();
-        if (words.size() == 1)
-            return std::unique_ptr<TriggerId>(new TriggerId(flags.getKey(words[0]), 0, 0));
-        if (words.size() == 3)
-            return std::unique_ptr<TriggerId>(
-                new TriggerId(flags.getKey(words[0]), flags.getKey(words[1]), flags.getKey(words[2])));
-        return nullptr;
-    }
-    default:
-        return nullptr;
-    }
-}
-
 ActionId getActionId(const std::string& text)
 {
     std::string eventName;
@@ -132,6 +67,157 @@ long toDelay(unsigned long value)
 {
     const unsigned long limit = static_cast<unsigned long>(std::numeric_limits<long>::max());
     return static_cast<long>(std::min(value, limit));
+}
+
+// The file an input controller is read from, as text and as numbers.
+struct ConfigText
+{
+    const CFG::Info& info;
+    const CFG::InfoParser& parser;
+};
+
+// The area named p (the controller's name and the area's), placed at pos with size.
+I_ScreenArea* makeArea(const CFG::Info& info, const std::string& p, const std::string& areaName,
+                       const std::vector<float>& pos, const std::vector<float>& size)
+{
+    std::vector<std::string> models = cut(info.get(p + "_MODELS"), ",");
+    std::vector<std::string> materials = cut(info.get(p + "_MATERIALS"), ",");
+    if (models.empty())
+        models = cut(info.get(p + "_TEXT"), "|", false);
+    if (materials.empty())
+        materials = cut(info.get(p + "_COLORS"), "|");
+
+    I_ScreenArea* area = new ScreenArea(areaName);
+    Geom::Rect<float> rect;
+    rect.x = pos[0];
+    rect.y = pos[1];
+    rect.w = size[0];
+    rect.h = size[1];
+    area->setRect(rect);
+    area->setAreaModel(pieceOr(models, 0));
+    area->setHighLightModel(pieceOr(models, 1));
+    area->setAreaMaterial(pieceOr(materials, 0));
+    area->setHighLightMaterial(pieceOr(materials, 1));
+    return area;
+}
+
+// The areas of the list in order, up to the first without a position and size, with the models and
+// materials they use. False when an area asks for a relative-area type and there is no factory.
+bool readAreas(const ConfigText& config, const std::string& n, I_RelativeScreenAreaFactory* factory,
+               ScreenAreaController& areas, std::set<std::string>& modelNames,
+               std::set<std::string>& materialNames)
+{
+    for (const std::string& areaName : cut(config.info.get(n + "_AREA_LIST"), ","))
+    {
+        const std::string p = n + "_" + areaName;
+        std::vector<float> pos;
+        std::vector<float> size;
+        if (config.parser.getNumbers(p + "_POS", pos, ",", false) != 2)
+            break;
+        if (config.parser.getNumbers(p + "_SIZE", size, ",", false) != 2)
+            break;
+        I_ScreenArea* area = makeArea(config.info, p, areaName, pos, size);
+        const std::string rel = config.info.get(p + "_RELATIVE_AREA");
+        if (!rel.empty())
+        {
+            // Without a factory nothing can make the area this file asks for.
+            if (factory == nullptr)
+            {
+                delete area;
+                return false;
+            }
+            area = factory->create(rel, area);
+        }
+        if (area == nullptr)
+            continue;
+        areas.addArea(area);
+        modelNames.insert(area->getAreaModel());
+        modelNames.insert(area->getHighLightModel());
+        materialNames.insert(area->getAreaMaterial());
+        materialNames.insert(area->getHighLightMaterial());
+    }
+    modelNames.erase("");
+    materialNames.erase("");
+    return true;
+}
+
+// The four countdowns of the switch named q: first press, press repeat, hold, hold repeat.
+bool readDelays(const ConfigText& config, const std::string& q, long (&times)[4])
+{
+    std::vector<unsigned long> delays;
+    if (config.parser.getNumbers(q + "_DELAYS", delays, ",", false) != 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        times[i] = toDelay(delays[i]);
+    return true;
+}
+
+// The switch named q with its actions and render times, for its first area.
+Switch readSwitchActions(const CFG::Info& info, const std::string& q, const std::string& area)
+{
+    Switch sw;
+    sw.setTriggerAreaId(area);
+    sw.setPressActionId(getActionId(info.get(q + "_PRESS")));
+    sw.setReleaseActionId(getActionId(info.get(q + "_RELEASE")));
+    sw.setHoldPressActionId(getActionId(info.get(q + "_HOLD")));
+    sw.setHoldReleaseActionId(getActionId(info.get(q + "_HOLDREL")));
+    const std::string tup = info.get(q + "_RENDER_TUP");
+    const std::string tuh = info.get(q + "_RENDER_TUH");
+    const std::string tur = info.get(q + "_RENDER_TUR");
+    if (!tup.empty())
+        sw.setRenderTUP(Util::strToNum<unsigned long>(tup));
+    if (!tuh.empty())
+        sw.setRenderTUH(Util::strToNum<unsigned long>(tuh));
+    if (!tur.empty())
+        sw.setRenderTUR(Util::strToNum<unsigned long>(tur));
+    return sw;
+}
+
+// The switch named q: one switch per trigger and area, trigger by trigger and, within a trigger, area
+// by area. False when it has no trigger or area, a trigger names none, or the delays are not four; the
+// switches of the triggers before a bad one stay added.
+bool readSwitch(const ConfigText& config, const std::string& q, SwitchController& switches)
+{
+    const TriggerIdStrings& triggerNames = TriggerIdStrings::instance();
+    const std::vector<std::string> triggers = cut(config.info.get(q + "_TRIGGER"), ",");
+    if (triggers.empty())
+        return false;
+    std::unique_ptr<TriggerId> trigger = triggerNames.readTrigger(triggers[0]);
+    long times[4];
+    if (!trigger || !readDelays(config, q, times))
+        return false;
+    const std::vector<std::string> areas = cut(config.info.get(q + "_AREA"), ",");
+    if (areas.empty())
+        return false;
+
+    Switch sw = readSwitchActions(config.info, q, areas[0]);
+    for (std::size_t t = 0; t < triggers.size(); ++t)
+    {
+        if (t > 0)
+            trigger = triggerNames.readTrigger(triggers[t]);
+        if (!trigger)
+            return false;
+        trigger->setTimes(times[0], times[1], times[2], times[3]);
+        sw.setTriggerId(*trigger);
+        for (const std::string& area : areas)
+        {
+            Switch copy(sw);
+            copy.setTriggerAreaId(area);
+            switches.addSwitch(copy);
+        }
+    }
+    return true;
+}
+
+// The switches of the list in order, up to the first that cannot be read.
+bool readSwitches(const ConfigText& config, const std::string& n, SwitchController& switches)
+{
+    for (const std::string& switchName : cut(config.info.get(n + "_SWITCH_LIST"), ","))
+    {
+        if (!readSwitch(config, n + "_" + switchName, switches))
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -160,142 +246,18 @@ bool InputController::init(const std::string& file, const std::string& controlle
         return false;
     const CFG::Info info(file, CFG::getDefaultOverrides());
     const CFG::InfoParser parser(&info);
+    const ConfigText config{info, parser};
 
     const std::string n = controllerName.empty() ? info.get("INPUT_CONTROLLER_NAME") : controllerName;
     name = n;
 
     std::set<std::string> modelNames;
     std::set<std::string> materialNames;
-    for (const std::string& areaName : cut(info.get(n + "_AREA_LIST"), ","))
-    {
-        const std::string p = n + "_" + areaName;
-        std::vector<float> pos;
-        std::vector<float> size;
-        if (parser.getNumbers(p + "_POS", pos, ",", false) != 2)
-            break;
-        if (parser.getNumbers(p + "_SIZE", size, ",", false) != 2)
-            break;
-        std::vector<std::string> models = cut(info.get(p + "_MODELS"), ",");
-        std::vector<std::string> materials = cut(info.get(p + "_MATERIALS"), ",");
-        if (models.empty())
-            models = cut(info.get(p + "_TEXT"), "|", false);
-        if (materials.empty())
-            materials = cut(info.get(p + "_COLORS"), "|");
-
-        I_ScreenArea* area = new ScreenArea(areaName);
-        Geom::Rect<float> rect;
-        rect.x = pos[0];
-        rect.y = pos[1];
-        rect.w = size[0];
-        rect.h = size[1];
-        area->setRect(rect);
-        area->setAreaModel(pieceOr(models, 0));
-        area->setHighLightModel(pieceOr(models, 1));
-        area->setAreaMaterial(pieceOr(materials, 0));
-        area->setHighLightMaterial(pieceOr(materials, 1));
-
-        const std::string rel = info.get(p + "_RELATIVE_AREA");
-        if (!rel.empty())
-        {
-            // Without a factory nothing can make the area this file asks for.
-            if (factory == nullptr)
-            {
-                delete area;
-                return false;
-            }
-            area = factory->create(rel, area);
-        }
-        if (area == nullptr)
-            continue;
-        screenAreaController->addArea(area);
-        modelNames.insert(area->getAreaModel());
-        modelNames.insert(area->getHighLightModel());
-        materialNames.insert(area->getAreaMaterial());
-        materialNames.insert(area->getHighLightMaterial());
-    }
-    modelNames.erase("");
-    materialNames.erase("");
-
+    if (!readAreas(config, n, factory, *screenAreaController, modelNames, materialNames))
+        return false;
     if (!inputHandler->getRenderer()->init(modelNames, materialNames))
         return false;
-
-    bool result = true;
-    for (const std::string& switchName : cut(info.get(n + "_SWITCH_LIST"), ","))
-    {
-        if (!result)
-            break;
-        const std::string q = n + "_" + switchName;
-        const std::vector<std::string> triggers = cut(info.get(q + "_TRIGGER"), ",");
-        if (triggers.empty())
-        {
-            result = false;
-            break;
-        }
-        std::unique_ptr<TriggerId> trigger = makeTriggerId(triggers[0]);
-        if (!trigger)
-        {
-            result = false;
-            break;
-        }
-        std::vector<unsigned long> delays;
-        if (parser.getNumbers(q + "_DELAYS", delays, ",", false) != 4)
-        {
-            result = false;
-            break;
-        }
-        const long firstPress = toDelay(delays[0]);
-        const long repeatPress = toDelay(delays[1]);
-        const long holdDelay = toDelay(delays[2]);
-        const long repeatHold = toDelay(delays[3]);
-        trigger->setTimes(firstPress, repeatPress, holdDelay, repeatHold);
-        const std::vector<std::string> areas = cut(info.get(q + "_AREA"), ",");
-        if (areas.empty())
-        {
-            result = false;
-            break;
-        }
-
-        Switch sw;
-        sw.setTriggerAreaId(areas[0]);
-        sw.setTriggerId(*trigger);
-        sw.setPressActionId(getActionId(info.get(q + "_PRESS")));
-        sw.setReleaseActionId(getActionId(info.get(q + "_RELEASE")));
-        sw.setHoldPressActionId(getActionId(info.get(q + "_HOLD")));
-        sw.setHoldReleaseActionId(getActionId(info.get(q + "_HOLDREL")));
-        const std::string tup = info.get(q + "_RENDER_TUP");
-        const std::string tuh = info.get(q + "_RENDER_TUH");
-        const std::string tur = info.get(q + "_RENDER_TUR");
-        if (!tup.empty())
-            sw.setRenderTUP(Util::strToNum<unsigned long>(tup));
-        if (!tuh.empty())
-            sw.setRenderTUH(Util::strToNum<unsigned long>(tuh));
-        if (!tur.empty())
-            sw.setRenderTUR(Util::strToNum<unsigned long>(tur));
-
-        // One switch per trigger and area, trigger by trigger and, within a trigger, area by area.
-        for (std::size_t t = 0;; ++t)
-        {
-            switchController->addSwitch(sw);
-            for (std::size_t a = 1; a < areas.size(); ++a)
-            {
-                Switch copy(sw);
-                copy.setTriggerAreaId(areas[a]);
-                switchController->addSwitch(copy);
-            }
-            if (t + 1 >= triggers.size())
-                break;
-            trigger = makeTriggerId(triggers[t + 1]);
-            if (!trigger)
-            {
-                result = false;
-                break;
-            }
-            trigger->setTimes(firstPress, repeatPress, holdDelay, repeatHold);
-            sw.setTriggerAreaId(areas[0]);
-            sw.setTriggerId(*trigger);
-        }
-    }
-    return result;
+    return readSwitches(config, n, *switchController);
 }
 
 void InputController::setActive(bool state)

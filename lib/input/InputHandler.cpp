@@ -6,8 +6,8 @@
 #include "Devices/DeviceRegistry.h"
 #include "Devices/Joypad.h"
 #include "Devices/Mouse.h"
+#include "input/GotoCurArea.h"
 #include "input/I_ScreenAreaRenderer.h"
-#include "input/InputController.h"
 #include "input/SwitchController.h"
 #include "input/TriggerId.h"
 #include "util/Debug.h"
@@ -77,7 +77,7 @@ bool InputHandler::setArea(const std::string& name)
 bool InputHandler::gotoArea(const std::string& name)
 {
     I_ScreenArea* target = nullptr;
-    if (name == InputController::GOTOCURAREA)
+    if (name == GOTOCURAREA_TEXT)
         target = currentArea;
     else if (screenAreaController != nullptr)
         target = screenAreaController->getArea(name);

@@ -15,7 +15,7 @@ class I_ScreenAreaRenderer;
 class ScreenAreaController : private Util::NonCopyable<ScreenAreaController>
 {
 public:
-    typedef std::vector<I_ScreenArea*> AreaList;
+    using AreaList = std::vector<I_ScreenArea*>;
 
     // Told before an area of the list is deleted, and when the list itself goes, so that nothing
     // keeps pointing at an area that no longer exists.

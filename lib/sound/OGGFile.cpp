@@ -1,5 +1,7 @@
 #include "sound/OGGFile.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -10,15 +12,33 @@ namespace Media
 struct OGGFile::Impl
 {
     std::string fileName;
+    std::size_t maxDecodedBytes = 0;
     // The stream description as decoded; its codec set-up belongs to the decoder and is not kept.
     vorbis_info info{};
     std::vector<char> data;
 };
 
-OGGFile::OGGFile(const char* fileName) : impl(new Impl)
+OGGFile::OGGFile(const char* fileName, std::size_t maxDecodedBytes) : impl(new Impl)
 {
     impl->fileName = fileName ? fileName : "";
+    impl->maxDecodedBytes = maxDecodedBytes;
 }
+
+namespace
+{
+// Appends what one read decoded, refusing it before any memory is spent on it when it would pass max.
+// The buffer grows by doubling, but never beyond max.
+bool append(std::vector<char>& data, const char* bytes, std::size_t count, std::size_t max)
+{
+    if (count > max - data.size())
+        return false;
+    const std::size_t needed = data.size() + count;
+    if (needed > data.capacity())
+        data.reserve(std::min(std::max(needed, 2 * data.capacity()), max));
+    data.insert(data.end(), bytes, bytes + count);
+    return true;
+}
+} // namespace
 
 OGGFile::~OGGFile() = default;
 
@@ -42,7 +62,7 @@ bool OGGFile::load()
         return false;
     }
     const vorbis_info* info = ov_info(&vf, -1);
-    if (!info || (info->channels != 1 && info->channels != 2))
+    if (!info || (info->channels != 1 && info->channels != 2) || info->rate > INT_MAX)
     {
         ov_clear(&vf);
         return false;
@@ -74,7 +94,13 @@ bool OGGFile::load()
             ok = false;
             break;
         }
-        data.insert(data.end(), buffer, buffer + got);
+        if (!append(data, buffer, static_cast<std::size_t>(got), impl->maxDecodedBytes))
+        {
+            // A refused stream keeps none of its (large) decoded part.
+            std::vector<char>().swap(data);
+            ok = false;
+            break;
+        }
     }
     ov_clear(&vf);
     impl->data.swap(data);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -10,7 +11,12 @@ namespace Media
 class OGGFile
 {
 public:
-    explicit OGGFile(const char* fileName);
+    // Fifteen minutes of 48 kHz stereo: far more than any sound of the game, far less than a small file of
+    // tiny packets can decode to.
+    static constexpr std::size_t MAX_DECODED_BYTES = 15ul * 60 * 48000 * 2 * 2;
+
+    // A stream that would decode to more than maxDecodedBytes is refused.
+    explicit OGGFile(const char* fileName, std::size_t maxDecodedBytes = MAX_DECODED_BYTES);
     ~OGGFile();
     OGGFile(const OGGFile&) = delete;
     OGGFile& operator=(const OGGFile&) = delete;

@@ -3,16 +3,16 @@
 #include <memory>
 #include <vector>
 
+#include "util/NonCopyable.h"
+
 namespace Media
 {
 // An uncompressed PCM RIFF WAVE file, read whole into memory.
-class WAVFile
+class WAVFile : private Util::NonCopyable<WAVFile>
 {
 public:
     explicit WAVFile(const char* fileName);
     ~WAVFile();
-    WAVFile(const WAVFile&) = delete;
-    WAVFile& operator=(const WAVFile&) = delete;
 
     // Reads the file; the getters are only meaningful after it answered true.
     bool load();

@@ -4,18 +4,17 @@
 #include <string>
 
 #include "sound/I_SoundController.h"
+#include "util/NonCopyable.h"
 
 namespace SAL
 {
 // Plays through OpenAL on the system's default device: one OpenAL source per source id and one buffer
 // per sound id. WAV and Ogg Vorbis files are read whole when loaded.
-class salController : public Sound::I_SoundController
+class salController : public Sound::I_SoundController, private Util::NonCopyable<salController>
 {
 public:
     salController();
     ~salController() override;
-    salController(const salController&) = delete;
-    salController& operator=(const salController&) = delete;
 
     bool init() override;
     bool addSource(int id, bool loop) override;

@@ -3,12 +3,14 @@
 #include <memory>
 #include <vector>
 
+#include "util/NonCopyable.h"
+
 namespace Util
 {
 // The pool of chain links shared by every hash table of one item type. Links are allocated in blocks
 // and recycled most-recently-freed first; no block is given back while the process runs. The pool is
 // never destroyed, so tables that are themselves destroyed at exit can still hand their links back.
-template <class T> class BasicHashLink
+template <class T> class BasicHashLink : private NonCopyable<BasicHashLink<T>>
 {
 public:
     struct Link
@@ -22,9 +24,6 @@ public:
         static BasicHashLink* l_instance = new BasicHashLink;
         return *l_instance;
     }
-
-    BasicHashLink(const BasicHashLink&) = delete;
-    BasicHashLink& operator=(const BasicHashLink&) = delete;
 
     virtual ~BasicHashLink() = default;
 

@@ -4,25 +4,23 @@
 
 #include "util/BasicHashLink.h"
 #include "util/I_HashTable.h"
+#include "util/NonCopyable.h"
 
 namespace Util
 {
 // A chained hash table with a fixed number of buckets. Equal items may be stored more than once; the
 // newest is found first. Chains are made of links taken from the item type's pool.
-template <class T> class BasicHashTable : public I_HashTable<T>
+template <class T> class BasicHashTable : public I_HashTable<T>, private NonCopyable<BasicHashTable<T>>
 {
 public:
-    typedef BasicHashLink<T> Pool;
-    typedef typename Pool::Link Link;
+    using Pool = BasicHashLink<T>;
+    using Link = typename Pool::Link;
 
     // A table needs at least one bucket: fewer would leave nothing to take the hash modulo.
     explicit BasicHashTable(long bucketCount)
         : numBuckets(bucketCount > 0 ? bucketCount : 1), buckets(new Link[numBuckets]()), numEntries(0)
     {
     }
-
-    BasicHashTable(const BasicHashTable&) = delete;
-    BasicHashTable& operator=(const BasicHashTable&) = delete;
 
     ~BasicHashTable() override { BasicHashTable::clearTable(false); }
 

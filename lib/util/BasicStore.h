@@ -12,9 +12,9 @@ template <class K, class V> class BasicStoreIterator;
 template <class K, class V> class BasicStore
 {
 public:
-    typedef BasicStoreIterator<K, V> Iterator;
+    using Iterator = BasicStoreIterator<K, V>;
     // The caller owns the iterator; the handle deletes it.
-    typedef std::unique_ptr<Iterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<Iterator>;
 
     explicit BasicStore(const V& nullVal) : nullValue(nullVal) {}
     virtual ~BasicStore() = default;

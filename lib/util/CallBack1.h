@@ -6,17 +6,17 @@ namespace Util
 template <class Obj, class R, class Arg> class CallBack1
 {
 public:
-    typedef R (Obj::*Method)(Arg);
+    using Method = R (Obj::*)(Arg);
 
-    CallBack1(Obj* object, Method method) : m_object(object), m_method(method) {}
+    CallBack1(Obj* object, Method method) : m_object(object), method(method) {}
 
-    R operator()(Arg arg) const { return (m_object->*m_method)(arg); }
-    R invoke(Arg arg) const { return (m_object->*m_method)(arg); }
+    R operator()(Arg arg) const { return (m_object->*method)(arg); }
+    R invoke(Arg arg) const { return (m_object->*method)(arg); }
 
     Obj* object() const { return m_object; }
 
 private:
     Obj* m_object;
-    Method m_method;
+    Method method;
 };
 } // namespace Util

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "util/BasicStore.h"
+#include "util/NonCopyable.h"
 
 namespace Util
 {
@@ -13,17 +14,15 @@ template <class T> class NamePtrStoreIterator;
 // unless remove hands it back first. The plain add (reached through the base) replaces a stored pointer
 // without deleting the object it pointed to: that object is the caller's again, as after remove. An
 // object is held under one name of one store at most.
-template <class T> class NamePtrStore : public BasicStore<std::string, T*>
+template <class T>
+class NamePtrStore : public BasicStore<std::string, T*>, private NonCopyable<NamePtrStore<T>>
 {
 public:
-    typedef BasicStore<std::string, T*> Base;
-    typedef NamePtrStoreIterator<T> PairIterator;
-    typedef std::unique_ptr<PairIterator> PairIteratorHandle;
+    using Base = BasicStore<std::string, T*>;
+    using PairIterator = NamePtrStoreIterator<T>;
+    using PairIteratorHandle = std::unique_ptr<PairIterator>;
 
     NamePtrStore(const std::string& name, T* nullVal) : Base(nullVal), storeName(name) {}
-
-    NamePtrStore(const NamePtrStore&) = delete;
-    NamePtrStore& operator=(const NamePtrStore&) = delete;
 
     ~NamePtrStore() override { NamePtrStore::clear(); }
 

@@ -13,7 +13,7 @@ namespace Util
 template <class T> class NamePtrStoreIterator : protected I_Iterator<std::pair<std::string, T*>>
 {
 public:
-    typedef std::pair<std::string, T*> Item;
+    using Item = std::pair<std::string, T*>;
 
     explicit NamePtrStoreIterator(const NamePtrStore<T>* owner) : store(owner), pos(owner->storeMap.begin())
     {

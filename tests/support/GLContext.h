@@ -20,7 +20,7 @@
 // its own, so read before any buffer swap; (0, 0) is the bottom-left corner, as OpenGL has it. A context that
 // cannot be made throws std::runtime_error, which fails the test. Several may be open at once; reading makes
 // the context read from current again. The window library is set up with the first context and shut down with
-// the last.
+// the last, so a test that also opens windows some other way closes them before its last context.
 //
 // Linking orvik_test_gl also gives the test program its main, which makes the sanitizer build's leak
 // check ignore what the GL driver holds (see support/GLLeakCheck.h): GL test programs must not link

@@ -13,7 +13,7 @@ class InputConfigText
 public:
     // Without the name line the controller must be named by the caller of init.
     explicit InputConfigText(const std::string& controller, bool nameLine = true)
-        : m_controller(controller), m_nameLine(nameLine)
+        : controller(controller), nameLine(nameLine)
     {
     }
 
@@ -21,7 +21,7 @@ public:
     InputConfigText& area(const std::string& name, const std::string& pos = "0,0",
                           const std::string& size = "100,100")
     {
-        m_areas.push_back(name);
+        areas.push_back(name);
         return set(name, "POS", pos).set(name, "SIZE", size);
     }
 
@@ -29,33 +29,33 @@ public:
     InputConfigText& switchOn(const std::string& name, const std::string& triggers,
                               const std::string& areas = "ANYWHERE", const std::string& delays = "0,0,0,0")
     {
-        m_switches.push_back(name);
+        switches.push_back(name);
         return set(name, "TRIGGER", triggers).set(name, "DELAYS", delays).set(name, "AREA", areas);
     }
 
     // Any further key of an area or a switch, e.g. set("SELECT", "PRESS", "MENU_SELECT").
     InputConfigText& set(const std::string& entry, const std::string& key, const std::string& value)
     {
-        return line(m_controller + "_" + entry + "_" + key, value);
+        return line(controller + "_" + entry + "_" + key, value);
     }
 
     // Any line, key as written.
     InputConfigText& line(const std::string& key, const std::string& value)
     {
-        m_lines.push_back(key + " == " + value + "\n");
+        lines.push_back(key + " == " + value + "\n");
         return *this;
     }
 
     std::string text() const
     {
         std::string out;
-        if (m_nameLine)
-            out += "INPUT_CONTROLLER_NAME == " + m_controller + "\n";
-        if (!m_areas.empty())
-            out += m_controller + "_AREA_LIST == " + joined(m_areas) + "\n";
-        if (!m_switches.empty())
-            out += m_controller + "_SWITCH_LIST == " + joined(m_switches) + "\n";
-        for (const std::string& l : m_lines)
+        if (nameLine)
+            out += "INPUT_CONTROLLER_NAME == " + controller + "\n";
+        if (!areas.empty())
+            out += controller + "_AREA_LIST == " + joined(areas) + "\n";
+        if (!switches.empty())
+            out += controller + "_SWITCH_LIST == " + joined(switches) + "\n";
+        for (const std::string& l : lines)
             out += l;
         return out;
     }
@@ -69,10 +69,10 @@ private:
         return out;
     }
 
-    std::string m_controller;
-    bool m_nameLine;
-    std::vector<std::string> m_areas;
-    std::vector<std::string> m_switches;
-    std::vector<std::string> m_lines;
+    std::string controller;
+    bool nameLine;
+    std::vector<std::string> areas;
+    std::vector<std::string> switches;
+    std::vector<std::string> lines;
 };
 } // namespace Testing

@@ -9,46 +9,44 @@
 #include "events/EventStrings.h"
 #include "events/EventWithString.h"
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace Testing
 {
 // Listens on the event bus to the types it is given and writes one line per event it receives, by
 // default the type's name with ":text" for string events. A test that must see the order of these
 // events among other calls hands it a shared log to write into.
-class RecordingConsumer : public EVT::I_EventConsumer
+class RecordingConsumer : public EVT::I_EventConsumer, private Util::NonCopyable<RecordingConsumer>
 {
 public:
     using Describe = std::function<std::string(EVT::I_Event&)>;
 
     explicit RecordingConsumer(const std::vector<int>& types, Describe describe = nameAndText)
-        : m_log(m_own), m_describe(std::move(describe))
+        : log(ownLog), describe(std::move(describe))
     {
         listen(types);
     }
 
     RecordingConsumer(const std::vector<int>& types, std::vector<std::string>& log,
                       Describe describe = nameAndText)
-        : m_log(log), m_describe(std::move(describe))
+        : log(log), describe(std::move(describe))
     {
         listen(types);
     }
 
-    RecordingConsumer(const RecordingConsumer&) = delete;
-    RecordingConsumer& operator=(const RecordingConsumer&) = delete;
-
     void handleEvent(EVT::I_Event* event) override
     {
         ++m_count;
-        m_log.push_back(m_describe(*event));
+        log.push_back(describe(*event));
     }
 
     // The lines written so far; take() also forgets them.
-    const std::vector<std::string>& lines() const { return m_log; }
+    const std::vector<std::string>& lines() const { return log; }
     std::vector<std::string> take()
     {
-        std::vector<std::string> lines;
-        lines.swap(m_log);
-        return lines;
+        std::vector<std::string> taken;
+        taken.swap(log);
+        return taken;
     }
 
     // Events received since construction, whatever was taken since.
@@ -69,9 +67,9 @@ private:
             EVT::EventBus::instance().addConsumer(type, this);
     }
 
-    std::vector<std::string> m_own;
-    std::vector<std::string>& m_log;
-    Describe m_describe;
+    std::vector<std::string> ownLog;
+    std::vector<std::string>& log;
+    Describe describe;
     int m_count = 0;
 };
 } // namespace Testing

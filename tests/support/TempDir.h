@@ -7,31 +7,31 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "util/NonCopyable.h"
+
 namespace Testing
 {
 // A fresh directory under the system's temporary directory, removed with everything in it.
-class TempDir
+class TempDir : private Util::NonCopyable<TempDir>
 {
 public:
     // The pid keeps test programs running side by side apart, the counter the directories of one program.
     explicit TempDir(const std::string& prefix)
     {
-        m_path = std::filesystem::temp_directory_path() /
-                 (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+        root = std::filesystem::temp_directory_path() /
+               (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
         // A killed run with the same pid may have left files behind that a test counts on being absent.
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root);
     }
     ~TempDir()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
+        std::filesystem::remove_all(root, ignored);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
 
-    std::string dir() const { return m_path.string(); }
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
+    std::string dir() const { return root.string(); }
+    std::string path(const std::string& name) const { return (root / name).string(); }
 
     // Binary, so line ends and zero bytes reach the file exactly as given.
     std::string write(const std::string& name, const std::string& bytes) const
@@ -50,6 +50,6 @@ private:
         return l_count;
     }
 
-    std::filesystem::path m_path;
+    std::filesystem::path root;
 };
 } // namespace Testing

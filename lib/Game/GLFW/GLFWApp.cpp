@@ -282,12 +282,12 @@ void GLFWApp::handleEvent(EVT::I_Event* event)
     glfwSetCursorPosCallback(window, nullptr);
     switch (setMouse->getCursorMode())
     {
-    case 1:
+    case EVT::Event_SetMouse::CURSOR_SHOW:
         glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
         if (warp)
             glfwSetCursorPos(window, x, y);
         break;
-    case 2:
+    case EVT::Event_SetMouse::CURSOR_HIDE:
         if (warp)
             glfwSetCursorPos(window, x, y);
         glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);

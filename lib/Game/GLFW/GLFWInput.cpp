@@ -12,7 +12,7 @@ namespace Game
 {
 unsigned char translateKey(int glfwKey)
 {
-    typedef Devices::Keyboard K;
+    using K = Devices::Keyboard;
     switch (glfwKey)
     {
     case GLFW_KEY_ESCAPE:

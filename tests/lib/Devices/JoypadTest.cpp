@@ -9,7 +9,6 @@
 #include "events/EventWithString.h"
 #include "events/EventTypes.h"
 #include "events/Event_Joypad.h"
-#include "util/Singleton.h"
 
 namespace
 {
@@ -18,7 +17,7 @@ const int JOYPAD = EVT::EVENT_JOYPAD;
 void raisePad(int stick, int x, int y, bool b1, bool b2, bool b3, bool b4)
 {
     EVT::Event_Joypad event(JOYPAD, stick, x, y, b1, b2, b3, b4);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
+    EVT::EventBus::instance().raiseEvent(&event, false);
 }
 
 TEST(Joypad, PadStateAndFlags)
@@ -59,8 +58,8 @@ TEST(Joypad, EventsOfTheWrongClassAreIgnored)
     Devices::Joypad pad;
     raisePad(0, 1, 0, false, false, false, false);
     EVT::EventWithString fake(JOYPAD, "JOYPAD");
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&fake, false);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(JOYPAD, false);
+    EVT::EventBus::instance().raiseEvent(&fake, false);
+    EVT::EventBus::instance().raiseEvent(JOYPAD, false);
     EXPECT_EQ(Devices::Joypad::RT, pad.getPadInfo(0));
 }
 

@@ -11,7 +11,6 @@
 #include "events/Event_Screen.h"
 #include "events/EventTypes.h"
 #include "events/Event_SetMouse.h"
-#include "util/Singleton.h"
 #include "support/RecordingConsumer.h"
 
 namespace
@@ -22,7 +21,7 @@ const int MOUSE = EVT::EVENT_MOUSE;
 
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 // Records every pointer request as "x,y,mode".
@@ -39,7 +38,7 @@ struct SetMouseRecorder : Testing::RecordingConsumer
     }
 };
 
-typedef std::vector<std::string> Texts;
+using Texts = std::vector<std::string>;
 
 void report(int x, int y, int buttons = 0, bool pressed = false)
 {

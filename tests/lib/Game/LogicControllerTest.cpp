@@ -7,7 +7,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Log;
+using Log = std::vector<std::string>;
 
 // A state that answers a scripted outcome and writes every call into a shared log.
 class ScriptedState : public Game::I_LogicState

@@ -8,7 +8,7 @@
 
 namespace GameTest
 {
-typedef std::vector<std::string> Log;
+using Log = std::vector<std::string>;
 
 // A view that writes every call into a shared log and may run an action inside a pass.
 class RecordingView : public Game::I_View

@@ -18,7 +18,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Calls;
+using Calls = std::vector<std::string>;
 
 // A back end that writes down every call (isPlaying excepted) and answers as told. A source is busy from
 // when the test says so until it is stopped.
@@ -87,13 +87,13 @@ public:
 void raiseSound(const std::string& name, bool play = true, int volume = 0, int pitch = 0)
 {
     EVT::Event_Sound event(EVT::EVENT_SOUND, name, play, volume, pitch);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
+    EVT::EventBus::instance().raiseEvent(&event, false);
 }
 
 void raiseMusic(const std::string& name)
 {
     EVT::EventWithString event(EVT::EVENT_MUSIC, name);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
+    EVT::EventBus::instance().raiseEvent(&event, false);
 }
 
 // Two sources, three sounds and effects of every kind the manager tells apart.
@@ -371,10 +371,10 @@ TEST_F(SoundManagerEvents, SoundRaisedWithoutPlayingDetails)
     manager->setEffects(true);
     // A configured input action carries only the effect's name: it plays as configured.
     EVT::EventWithString named(EVT::EVENT_SOUND, "LOW");
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&named, false);
+    EVT::EventBus::instance().raiseEvent(&named, false);
     // A bare event of the type carries no name at all.
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_SOUND, false);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MUSIC, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_SOUND, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_MUSIC, false);
     EXPECT_EQ((Calls{"play 1 3 70 110"}), sal.take());
 }
 

@@ -12,7 +12,6 @@
 #include "events/EventTypes.h"
 #include "events/EventWithString.h"
 #include "events/Event_Key.h"
-#include "util/Singleton.h"
 
 namespace
 {
@@ -23,7 +22,7 @@ struct Owner
     void choice(const Menu::CallBackInfo& info) { calls.push_back(info); }
 };
 
-typedef Util::CallBack1<Owner, void, const Menu::CallBackInfo&> OwnerCallBack;
+using OwnerCallBack = Util::CallBack1<Owner, void, const Menu::CallBackInfo&>;
 
 // An item that records the option, select and key requests it receives.
 struct RecordingItem : Menu::MenuItem
@@ -47,13 +46,13 @@ struct RecordingItem : Menu::MenuItem
 void raiseText(int type, const std::string& text)
 {
     EVT::EventWithString event(type, text);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
+    EVT::EventBus::instance().raiseEvent(&event, false);
 }
 
 void raiseKey(unsigned char key, bool pressed)
 {
     EVT::Event_Key event(EVT::EVENT_KEY, key, pressed, 0);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(&event, false);
+    EVT::EventBus::instance().raiseEvent(&event, false);
 }
 
 void fill(Menu::MenuPage& page, int items, std::vector<std::string>& log)
@@ -233,8 +232,8 @@ TEST_F(ChoiceMenu, GotoAndStepItems)
 TEST_F(ChoiceMenu, EventsOfAnotherClassAreNotReadAsRequests)
 {
     // A configured action can raise KEY or an item request by type alone.
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MENU_SELECT_ITEM, false);
-    Util::Singleton<EVT::EventBus>::instance().raiseEvent(EVT::EVENT_MENU_GOTO_ITEM, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_MENU_SELECT_ITEM, false);
+    EVT::EventBus::instance().raiseEvent(EVT::EVENT_MENU_GOTO_ITEM, false);
     raiseText(EVT::EVENT_KEY, "a");
     EXPECT_TRUE(owner.calls.empty());
     EXPECT_EQ(0, page.getCurrent());

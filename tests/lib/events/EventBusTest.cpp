@@ -14,7 +14,7 @@ namespace
 {
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 // Writes "name:type" (and ":text" for string events) into a shared log for every event it gets, then
@@ -53,7 +53,7 @@ public:
 };
 int CountedEvent::alive = 0;
 
-typedef std::vector<std::string> Log;
+using Log = std::vector<std::string>;
 
 // Each test uses event types of its own: the bus is process-wide and remembers every type it has seen.
 class EventBusTest : public testing::Test

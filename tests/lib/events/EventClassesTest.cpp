@@ -68,10 +68,11 @@ TEST(EventClasses, cloneCopiesTheClassAndEveryField)
     EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_Update(EVT::EVENT_UPDATE, 16.5f))->elapsed);
     EXPECT_FLOAT_EQ(16.5f, cloneOf(EVT::Event_PreUpdate(EVT::EVENT_PRE_UPDATE, 16.5f))->elapsed);
 
-    auto setMouse = cloneOf(EVT::Event_SetMouse(EVT::EVENT_SETMOUESE, -1, 20, 2));
+    auto setMouse =
+        cloneOf(EVT::Event_SetMouse(EVT::EVENT_SETMOUESE, -1, 20, EVT::Event_SetMouse::CURSOR_HIDE));
     EXPECT_EQ(-1, setMouse->getWarpX());
     EXPECT_EQ(20, setMouse->getWarpY());
-    EXPECT_EQ(2, setMouse->getCursorMode());
+    EXPECT_EQ(EVT::Event_SetMouse::CURSOR_HIDE, setMouse->getCursorMode());
 
     EXPECT_FALSE(cloneOf(EVT::Event_EnterLeave(EVT::EVENT_ENTERLEAVE, false))->active);
 

@@ -15,9 +15,9 @@ using MathStuff::Vector3;
 
 namespace
 {
-typedef std::vector<Vector3<float>> Points;
-typedef std::vector<TriIndex> Triangles;
-typedef std::pair<int, int> Point2;
+using Points = std::vector<Vector3<float>>;
+using Triangles = std::vector<TriIndex>;
+using Point2 = std::pair<int, int>;
 
 Points outlineXY(const std::vector<Point2>& uv)
 {
@@ -115,7 +115,7 @@ TEST(Triangulate2DTest, EarTestRejectsAVertexOnTheTriangleEdge)
 
 TEST(Triangulate2DTest, EachPlaneReadsItsOwnTwoCoordinates)
 {
-    typedef bool (Triangulate2D::*PlaneOperation)(const Points&, bool, Triangles&);
+    using PlaneOperation = bool (Triangulate2D::*)(const Points&, bool, Triangles&);
     struct Case
     {
         const char* name;

@@ -22,11 +22,11 @@ namespace
 {
 using InputTest::RecordingRenderer;
 
-typedef std::vector<std::string> Texts;
+using Texts = std::vector<std::string>;
 
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 void activate(const std::string& name, bool on = true)

@@ -100,4 +100,26 @@ TEST(OGGFile, ChainedStreamsDecodeWholeOnlyWithOneLayout)
     Media::OGGFile mixed(dir.write("mixed.ogg", first.bytes + stereo.bytes).c_str());
     EXPECT_FALSE(mixed.load());
 }
+
+TEST(OGGFile, RefusesAStreamThatWouldDecodePastTheCap)
+{
+    Testing::TempDir dir{"orvik-sound"};
+    // Every one-byte packet decodes to a long block of silence.
+    const std::string file = dir.write("bomb.ogg", oggBomb(2, 44100, 100));
+    Media::OGGFile whole(file.c_str());
+    ASSERT_TRUE(whole.load());
+    const std::size_t decoded = whole.getData().size();
+    ASSERT_GT(decoded, 100u * 1000);
+
+    Media::OGGFile atTheCap(file.c_str(), decoded);
+    EXPECT_TRUE(atTheCap.load());
+    EXPECT_EQ(decoded, atTheCap.getData().size());
+
+    Media::OGGFile pastTheCap(file.c_str(), decoded - 1);
+    EXPECT_FALSE(pastTheCap.load());
+    EXPECT_TRUE(pastTheCap.getData().empty());
+
+    // The real cap is far above any game sound.
+    EXPECT_GE(Media::OGGFile::MAX_DECODED_BYTES, 10u * 60 * 44100 * 2 * 2);
+}
 } // namespace

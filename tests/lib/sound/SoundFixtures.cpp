@@ -151,4 +151,58 @@ OggStream encodeOgg(int channels, int rate, const std::vector<float>& samples, i
     vorbis_info_clear(&vi);
     return out;
 }
+
+std::string oggBomb(int channels, int rate, std::size_t packets)
+{
+    vorbis_info vi;
+    vorbis_info_init(&vi);
+    if (vorbis_encode_init_vbr(&vi, channels, rate, 0.4f) != 0)
+    {
+        vorbis_info_clear(&vi);
+        throw std::runtime_error("vorbis encoder refused the layout");
+    }
+    vorbis_comment vc;
+    vorbis_comment_init(&vc);
+    vorbis_dsp_state vd;
+    vorbis_analysis_init(&vd, &vi);
+    ogg_stream_state os;
+    ogg_stream_init(&os, 1);
+    ogg_packet header, comments, codebooks;
+    vorbis_analysis_headerout(&vd, &vc, &header, &comments, &codebooks);
+    ogg_stream_packetin(&os, &header);
+    ogg_stream_packetin(&os, &comments);
+    ogg_stream_packetin(&os, &codebooks);
+    OggStream out;
+    ogg_page page;
+    while (ogg_stream_flush(&os, &page))
+        addPage(out, page);
+
+    // One byte per block, read from its lowest bit up: an audio packet (0), the second mode, which uses
+    // long blocks (1), long blocks before and after it (1, 1), and then for every channel a floor that
+    // is not used (0): a whole long block of silence.
+    const long blockSamples = vorbis_info_blocksize(&vi, 1) / 2;
+    unsigned char silence = 0x0e;
+    ogg_int64_t granule = 0;
+    for (std::size_t i = 0; i < packets; ++i)
+    {
+        ogg_packet packet{};
+        packet.packet = &silence;
+        packet.bytes = 1;
+        packet.packetno = static_cast<ogg_int64_t>(i) + 3;
+        granule += blockSamples;
+        packet.granulepos = granule;
+        packet.e_o_s = i + 1 == packets;
+        ogg_stream_packetin(&os, &packet);
+        while (ogg_stream_pageout(&os, &page))
+            addPage(out, page);
+    }
+    while (ogg_stream_flush(&os, &page))
+        addPage(out, page);
+
+    ogg_stream_clear(&os);
+    vorbis_dsp_clear(&vd);
+    vorbis_comment_clear(&vc);
+    vorbis_info_clear(&vi);
+    return out.bytes;
+}
 } // namespace SoundFixtures

@@ -35,4 +35,7 @@ struct OggStream
 // of its own, so the stream has many pages to damage.
 OggStream encodeOgg(int channels, int rate, const std::vector<float>& samples, int serial = 1,
                     bool smallPages = false);
+// A valid Ogg Vorbis stream of the given number of one-byte audio packets, each decoding to a whole long
+// block of silence: a small file that decodes to a great deal of data.
+std::string oggBomb(int channels, int rate, std::size_t packets);
 } // namespace SoundFixtures

@@ -112,7 +112,7 @@ TEST(BasicStoreIterator, iteratorsCannotBeDeletedThroughTheInterface)
 
 TEST(BasicStoreIterator, handleHasOneOwner)
 {
-    typedef Util::BasicStore<std::string, int>::IteratorHandle Handle;
+    using Handle = Util::BasicStore<std::string, int>::IteratorHandle;
     EXPECT_FALSE(std::is_copy_constructible<Handle>::value);
     Util::BasicStore<std::string, int> store(0);
     store.add("x", 7);

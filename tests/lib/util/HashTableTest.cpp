@@ -28,7 +28,7 @@ struct Cell : public Util::I_HashTableObject
 };
 int Cell::alive = 0;
 
-typedef Util::BasicHashTable<Cell> CellTable;
+using CellTable = Util::BasicHashTable<Cell>;
 
 TEST(BasicHashTable, equalItemsAreAllStoredAndTheNewestIsFoundAndRemovedFirst)
 {
@@ -215,7 +215,7 @@ struct FreshBlockItem : Util::HashedItem<unsigned long>
 
 TEST(BasicHashLink, aLargerBlockIsAllocatedAtOnceAndHandedOutInArrayOrder)
 {
-    typedef Util::BasicHashLink<FreshBlockItem> Pool;
+    using Pool = Util::BasicHashLink<FreshBlockItem>;
     Pool& pool = Pool::instance();
     EXPECT_EQ(1, pool.setBlockSize(3, false));
     Pool::Link* first = pool.getNewLink();

@@ -8,8 +8,8 @@
 
 namespace
 {
-typedef Util::HashedID<unsigned long> ID;
-typedef Util::IDHashTable<unsigned long> Registry;
+using ID = Util::HashedID<unsigned long>;
+using Registry = Util::IDHashTable<unsigned long>;
 
 bool registered(unsigned long id)
 {

@@ -26,7 +26,7 @@ struct Counted
 };
 int Counted::alive = 0;
 
-typedef Util::NamePtrStore<Counted> Store;
+using Store = Util::NamePtrStore<Counted>;
 
 class NamePtrStoreTest : public testing::Test
 {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "support/RecordingConsumer.h"
 #include "events/EventStrings.h"
 #include "events/EventTypes.h"
 #include "orvik/src/ExitLogic.h"
@@ -74,13 +75,13 @@ TEST(SimpleStates, SplashAndMenusPassStraightOnWhateverTheStep)
 
 TEST(SimpleStates, ExitShutsDownOnEveryEntryAndStays)
 {
-    OrvikTest::EventLog log({EVT::EVENT_SHUTDOWN});
+    Testing::RecordingConsumer log({EVT::EVENT_SHUTDOWN});
     Orvik::ExitLogic exitState;
     exitState.onEnter("PAUSED", "QUIT");
-    EXPECT_EQ(1u, log.entries.size());
+    EXPECT_EQ(1u, log.lines().size());
     EXPECT_EQ("", exitState.onUpdate(10.0f));
     exitState.onEnter("PAUSED", "QUIT");
-    EXPECT_EQ(2u, log.entries.size());
+    EXPECT_EQ(2u, log.lines().size());
     EXPECT_EQ("", exitState.onUpdate(0.0f));
 }
 

@@ -7,10 +7,6 @@
 
 #include "CFG/CFG.h"
 #include "Game/I_View.h"
-#include "events/EventBus.h"
-#include "events/EventWithString.h"
-#include "events/Event_Sound.h"
-#include "events/I_EventConsumer.h"
 
 namespace OrvikTest
 {
@@ -29,25 +25,6 @@ public:
     Config& operator=(const Config&) = delete;
 
     void set(const std::string& key, const std::string& value) { CFG::getDefaultOverrides()->add(key, value); }
-};
-
-// Notes every event of the types it listens to: its type, and its text where it carries one.
-class EventLog : public EVT::I_EventConsumer
-{
-public:
-    explicit EventLog(const std::vector<int>& types)
-    {
-        for (int type : types)
-            EVT::EventBus::instance().addConsumer(type, this);
-    }
-    void handleEvent(EVT::I_Event* event) override
-    {
-        std::string entry = std::to_string(event->getType());
-        if (const EVT::EventWithString* text = EVT::eventAs<EVT::EventWithString>(event))
-            entry += ":" + text->getString();
-        entries.push_back(entry);
-    }
-    std::vector<std::string> entries;
 };
 
 // A view with a fixed box.

@@ -212,7 +212,7 @@ TEST(GLFWInput, JoypadReadsShortOrMissingArraysSafely)
 
 TEST(GLFWInput, AllowedSizesAreDistinctAndOrdered)
 {
-    typedef std::vector<std::pair<int, int>> Sizes;
+    using Sizes = std::vector<std::pair<int, int>>;
     Sizes sizes = {{1, 1}};
     Game::distinctSizes(Sizes{{800, 600}, {640, 480}, {640, 480}, {1024, 768}, {800, 480}}, sizes);
     EXPECT_EQ(sizes, (Sizes{{640, 480}, {800, 480}, {800, 600}, {1024, 768}}));

@@ -22,7 +22,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Lines;
+using Lines = std::vector<std::string>;
 
 const char* const TITLE = "Project: Orvik v0.93";
 

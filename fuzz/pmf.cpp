@@ -1,0 +1,87 @@
+// Feeds arbitrary bytes to the poly-model reader as a ".pmf" file: every part's triangles, then the
+// loader over vertex arrays in memory. Every write must land inside the array it was made for and every
+// mesh must cover a range of its array.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "../tests/support/MemoryVertexArray.h"
+#include "models/Mesh.h"
+#include "models/MeshStore.h"
+#include "models/MeshStoreIterator.h"
+#include "models/ModelFileLoaderPMF.h"
+#include "models/PolyModel.h"
+#include "models/PolyModelFile.h"
+
+namespace
+{
+void check(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+void readParts(const std::string& path)
+{
+    std::vector<ModelSys::PolyModel*> models;
+    {
+        ModelSys::PolyModelFile file(path);
+        check(file.makeModels(models) >= 1);
+    }
+    for (ModelSys::PolyModel* model : models)
+    {
+        for (const ModelSys::PolyModel::Part* part : model->getParts())
+        {
+            ModelSys::PolyModel::Points points;
+            part->getPoints(points);
+            check(points.size() % 3 == 0);
+        }
+        delete model;
+    }
+}
+
+void load(const std::string& dir)
+{
+    Testing::MemoryVertexArrayFactory factory;
+    ModelSys::MeshStore meshes(&factory);
+    ModelSys::ModelFileLoaderPMF loader(&meshes, nullptr, nullptr, dir);
+    std::vector<std::string> meshNames, materialNames, textureNames;
+    std::string log;
+    loader.load("f.pmf", meshNames, materialNames, textureNames, log);
+    for (const Testing::MemoryVertexArray* array : factory.made)
+        check(array->outside == 0);
+    ModelSys::MeshStore::IteratorHandle it = meshes.getIterator();
+    for (; !it->isDone(); it->next())
+    {
+        const ModelSys::Mesh* mesh = it->currentItem().second;
+        const Testing::MemoryVertexArray* array = static_cast<const Testing::MemoryVertexArray*>(mesh->getVertexArray());
+        const int stride = array->textureInfo.declared ? 20 : 12;
+        check(mesh->getFirst() >= 0 && mesh->getSize() > 0);
+        check((mesh->getFirst() + mesh->getSize()) * stride <= array->getBufferSize());
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
+{
+    static const std::string dir = "/tmp/orvik-fuzz-pmf-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir);
+    if (!writeFile(dir + "/f.pmf", data, size))
+        return 0;
+    readParts(dir + "/f.pmf");
+    load(dir);
+    return 0;
+}

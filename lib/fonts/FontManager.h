@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "fonts/I_FontManager.h"
+
+namespace FontFTGL
+{
+// Makes texture fonts by file name and size and keeps one of each pair; it owns them until they are given
+// back or it is deleted.
+class FontManager : public AFont::I_FontManager
+{
+public:
+    explicit FontManager(const std::string& loadDir);
+    ~FontManager() override;
+    FontManager(const FontManager&) = delete;
+    FontManager& operator=(const FontManager&) = delete;
+
+    const std::string& getLoadDir() const override;
+    void setLoadDir(const std::string& dir) override;
+    // A file that cannot be loaded is not remembered: a later request tries it again.
+    AFont::I_Font* getFont(const std::string& name, int size) override;
+    // Finds the font under the key it was kept with, also after its size was changed.
+    bool removeFont(AFont::I_Font* font) override;
+
+private:
+    class Impl;
+
+    std::string m_loadDir;
+    std::unique_ptr<Impl> m_impl;
+};
+} // namespace FontFTGL

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ModelSys
+{
+// The entries of a model assembly: (entry name, parts text), the root first. Several entries may share
+// a name; lookups take the first.
+typedef std::pair<std::string, std::string> BlueprintEntry;
+typedef std::vector<BlueprintEntry> Blueprint;
+} // namespace ModelSys

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "models/ModelFileLoader.h"
+
+namespace ModelSys
+{
+class PolyModel;
+
+// Loads poly-model files: one vertex array per model of the file (x, y, z and, when the model has
+// texture coordinates, u, v per vertex), one mesh per part over its range of the array, named
+// model.part, with the material the part names.
+class ModelFileLoaderPMF : public ModelFileLoader
+{
+public:
+    ModelFileLoaderPMF(MeshStore* meshStore, MatSys::MaterialStore* materialStore,
+                       MatSys::TextureStore* textureStore, const std::string& loadDir);
+
+    // A file that cannot be opened fails; a model that yields no vertices is passed over.
+    bool load(const std::string& fileName, Names& meshNames, Names& materialNames, Names& textureNames,
+              std::string& errorLog) override;
+
+private:
+    struct ModelLoad;
+
+    bool loadModel(const PolyModel& model, Names& meshNames, Names& materialNames, std::string& errorLog);
+    bool collectParts(const PolyModel& model, ModelLoad& load, std::string& errorLog);
+    bool fillArray(const PolyModel& model, ModelLoad& load, std::string& errorLog);
+    bool addMeshes(const PolyModel& model, const ModelLoad& load, Names& meshNames, Names& materialNames,
+                   std::string& errorLog);
+};
+} // namespace ModelSys

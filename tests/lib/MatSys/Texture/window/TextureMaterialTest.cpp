@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Render/OpenGL.h"
+
+#include "MatSys/Material.h"
+#include "MatSys/MaterialMaker.h"
+#include "MatSys/SW/ShaderProgramMaker.h"
+#include "MatSys/ShaderProgramStore.h"
+#include "MatSys/TextureMaker.h"
+#include "MatSys/TextureStore.h"
+#include "TextureFiles.h"
+#include "support/GLContext.h"
+#include "support/TempDir.h"
+
+namespace
+{
+using Testing::Pixel;
+
+// Materials from a materials configuration, their textures loaded through the store from beside it.
+class TextureMaterial : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!Testing::GLContext::available())
+            GTEST_SKIP() << "no X server (DISPLAY is unset)";
+        gl.reset(new Testing::GLContext(WIDTH, HEIGHT));
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, WIDTH, 0, HEIGHT, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+
+        dir.write("odd.NCMP.NEAR.NMIP.tga", TextureFiles::tga(5, 3, 24, TextureFiles::oddImage()));
+        config = dir.write("materials.cfg", "WALL_PROG == DEF_TEXTURE_MAT\n"
+                                            "WALL_MAT_TEXTURES == 0:odd.NCMP.NEAR.NMIP.tga\n"
+                                            "NOWHERE_PROG == DEF_TEXTURE_MAT\n"
+                                            "NOWHERE_MAT_TEXTURES == -1:odd.NCMP.NEAR.NMIP.tga\n");
+        textureMaker.reset(new MatSys::OGL::TextureMaker(dir.dir()));
+        textures.reset(new MatSys::TextureStore(textureMaker.get()));
+        programs.reset(new MatSys::ShaderProgramStore(&programMaker));
+        materials.reset(new MatSys::MaterialMaker(programs.get(), textures.get(), dir.dir()));
+    }
+    void TearDown() override
+    {
+        textures.reset();
+        gl.reset();
+    }
+
+    std::unique_ptr<MatSys::Material> material(const std::string& name)
+    {
+        return std::unique_ptr<MatSys::Material>(materials->create(name, nullptr, config));
+    }
+
+    static const int WIDTH = 64, HEIGHT = 64, CELL = TextureFiles::CELL;
+    std::unique_ptr<Testing::GLContext> gl;
+    Testing::TempDir dir{"orvik-texture-material"};
+    std::string config;
+    MatSys::SW::ShaderProgramMaker programMaker;
+    std::unique_ptr<MatSys::OGL::TextureMaker> textureMaker;
+    std::unique_ptr<MatSys::TextureStore> textures;
+    std::unique_ptr<MatSys::ShaderProgramStore> programs;
+    std::unique_ptr<MatSys::MaterialMaker> materials;
+};
+
+TEST_F(TextureMaterial, BoundTextureDrawsItsTexelsExactly)
+{
+    std::unique_ptr<MatSys::Material> wall = material("WALL");
+    ASSERT_NE(nullptr, wall);
+    ASSERT_EQ(1u, wall->getTextures().size());
+    EXPECT_EQ(textures->get("odd.NCMP.NEAR.NMIP.tga", false), wall->getTextures()[0].second);
+
+    glColor4ub(255, 255, 255, 255);
+    wall->beginUsing();
+    TextureFiles::drawTexelQuad(5, 3);
+    wall->endUsing();
+
+    const std::vector<Pixel> image = TextureFiles::oddImage();
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(image[y * 5 + x], gl->readPixel(x * CELL + CELL / 2, y * CELL + CELL / 2))
+                << "texel " << x << "," << y;
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(TextureMaterial, ItemOnUnitMinusOneBindsNothing)
+{
+    std::unique_ptr<MatSys::Material> nowhere = material("NOWHERE");
+    ASSERT_NE(nullptr, nowhere);
+    // Making a texture leaves it bound where it was made.
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glColor4ub(255, 255, 255, 255);
+    nowhere->beginUsing();
+    GLint active = 0, bound = -1;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(GL_TEXTURE0, active);
+    EXPECT_EQ(0, bound);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    TextureFiles::drawTexelQuad(5, 3);
+    nowhere->endUsing();
+    EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+    // Untextured, the quad takes the current colour.
+    EXPECT_EQ((Pixel{255, 255, 255, 255}), gl->readPixel(CELL / 2, CELL / 2));
+}
+} // namespace
