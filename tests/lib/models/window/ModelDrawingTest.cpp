@@ -7,14 +7,18 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "Game/RenderHelper.h"
 #include "MatSys/MaterialMaker.h"
 #include "MatSys/MaterialStore.h"
 #include "MatSys/SW/ShaderProgramMaker.h"
 #include "MatSys/ShaderProgramStore.h"
+#include "MatSys/TextureMaker.h"
+#include "MatSys/TextureStore.h"
 #include "Render/OGL/Controller.h"
 #include "Render/OpenGL.h"
+#include "media/TGA.h"
 #include "models/MeshStore.h"
 #include "models/Model.h"
 #include "models/ModelFileLoaderAll.h"
@@ -65,8 +69,9 @@ class ModelDrawing : public testing::Test
 {
 protected:
     ModelDrawing()
-        : controller(Render::ViewData()), programs(&programMaker), materialMaker(&programs, nullptr, dir.dir()),
-          materials(&materialMaker), meshes(&controller), loader(&meshes, &materials, nullptr, dir.dir()),
+        : controller(Render::ViewData()), programs(&programMaker), textureMaker(dir.dir()), textures(&textureMaker),
+          materialMaker(&programs, &textures, dir.dir()), materials(&materialMaker), meshes(&controller),
+          loader(&meshes, &materials, &textures, dir.dir()),
           files(&loader), maker(&files)
     {
     }
@@ -79,6 +84,7 @@ protected:
         controller.init();
         GameHelper::RenderHelper(&controller).set2D(W, H, false);
         materials.get("DEF_COLOR_MAT", true);
+        materials.get("DEF_TEXTURE_MAT", true);
         dir.write("shapes.pmf", SHAPES_PMF);
         dir.write("red.matdef", RED_MATDEF);
         dir.write("face.obj", FACE_OBJ);
@@ -90,6 +96,8 @@ protected:
     {
         // Arrays go while their context is current.
         meshes.clear();
+        materials.clear();
+        textures.clear();
         context.reset();
     }
 
@@ -114,6 +122,8 @@ protected:
     OGL::Controller controller;
     MatSys::SW::ShaderProgramMaker programMaker;
     MatSys::ShaderProgramStore programs;
+    MatSys::OGL::TextureMaker textureMaker;
+    MatSys::TextureStore textures;
     MatSys::MaterialMaker materialMaker;
     MatSys::MaterialStore materials;
     ModelSys::MeshStore meshes;
@@ -143,6 +153,23 @@ TEST_F(ModelDrawing, ObjColourMaterialDrawsItsSpecularColour)
     EXPECT_EQ(at(69, 49), GREEN);
     EXPECT_EQ(at(71, 45), BLUE);
     EXPECT_EQ(at(58, 45), BLUE);
+}
+
+TEST_F(ModelDrawing, ObjTextureMaterialDrawsTheUncompressedTexture)
+{
+    const unsigned char yellow[4 * 3] = {255, 255, 0, 255, 255, 0, 255, 255, 0, 255, 255, 0};
+    ASSERT_TRUE(Media::TGA::saveToFile(dir.path("check.NCMP.tga").c_str(), 2, 2, 24, yellow));
+    dir.write("tex.mtl", "newmtl skin\nmap_Kd check.NCMP.tga\n");
+    dir.write("tex.obj", "mtllib tex.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+                         "usemtl skin\nf 1/1 2/2 3/3 4/4\n");
+    std::unique_ptr<ModelSys::Model> model(maker.create("tex.default", "tex.obj"));
+    std::vector<std::string> names, materialNames, textureNames;
+    ASSERT_TRUE(files.getInfo("tex.obj", names, materialNames, textureNames));
+    EXPECT_EQ(textureNames, (std::vector<std::string>{"check.NCMP.tga"}));
+    draw(model.get(), 30, 30);
+    EXPECT_EQ(at(32, 32), (Pixel{255, 255, 0, 255}));
+    EXPECT_EQ(at(38, 38), (Pixel{255, 255, 0, 255}));
+    EXPECT_EQ(at(42, 35), BLUE);
 }
 
 TEST_F(ModelDrawing, AssemblyWithASubAssembly)
