@@ -38,12 +38,14 @@ const Pixel RED{255, 0, 0, 255};
 const Pixel GREEN{0, 255, 0, 255};
 const Pixel BLUE{0, 0, 255, 255};
 
-const char* const SHAPES_PMF = "MODELS_LIST == m\nMODEL_PART_LIST == sq tri\n"
-                               "sq_PART_PLANE == XY\nsq_PART_TYPE == LINE_LOOP\nsq_PART_LINE_LOOP == 0,0 1,0 1,1 0,1\n"
-                               "sq_PART_MATERIAL == red.matdef\n"
-                               "tri_PART_PLANE == XY\ntri_PART_TYPE == LINE_LOOP\ntri_PART_LINE_LOOP == 0,0 1,0 0,1\n"
-                               "tri_PART_OFFSET == 2,0\ntri_PART_MATERIAL == red.matdef\n";
-const char* const RED_MATDEF = "red_PROG == DEF_COLOR_MAT\nred_MAT_DEF_COLOR_MAT_PARAMS == color4v:4iv=255,0,0,255\n";
+const char* const SHAPES_PMF =
+    "MODELS_LIST == m\nMODEL_PART_LIST == sq tri\n"
+    "sq_PART_PLANE == XY\nsq_PART_TYPE == LINE_LOOP\nsq_PART_LINE_LOOP == 0,0 1,0 1,1 0,1\n"
+    "sq_PART_MATERIAL == red.matdef\n"
+    "tri_PART_PLANE == XY\ntri_PART_TYPE == LINE_LOOP\ntri_PART_LINE_LOOP == 0,0 1,0 0,1\n"
+    "tri_PART_OFFSET == 2,0\ntri_PART_MATERIAL == red.matdef\n";
+const char* const RED_MATDEF =
+    "red_PROG == DEF_COLOR_MAT\nred_MAT_DEF_COLOR_MAT_PARAMS == color4v:4iv=255,0,0,255\n";
 const char* const FACE_OBJ = "mtllib face.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nusemtl paint\nf 1 2 3 4\n";
 const char* const FACE_MTL = "newmtl paint\nKd 1 0 0\nKs 0 1 0\n";
 
@@ -69,10 +71,10 @@ class ModelDrawing : public testing::Test
 {
 protected:
     ModelDrawing()
-        : controller(Render::ViewData()), programs(&programMaker), textureMaker(dir.dir()), textures(&textureMaker),
-          materialMaker(&programs, &textures, dir.dir()), materials(&materialMaker), meshes(&controller),
-          loader(&meshes, &materials, &textures, dir.dir()),
-          files(&loader), maker(&files)
+        : controller(Render::ViewData()), programs(&programMaker), textureMaker(dir.dir()),
+          textures(&textureMaker), materialMaker(&programs, &textures, dir.dir()), materials(&materialMaker),
+          meshes(&controller), loader(&meshes, &materials, &textures, dir.dir()), files(&loader),
+          maker(&files)
     {
     }
 
@@ -112,7 +114,8 @@ protected:
     {
         ASSERT_NE(model, nullptr);
         model->display(controller.getRenderQueue(),
-                       MathStuff::Orientation<float>(V3(x, y, 0), V3(0, 0, 1), V3(0, 1, 0), V3(10, 10, 1)), nullptr);
+                       MathStuff::Orientation<float>(V3(x, y, 0), V3(0, 0, 1), V3(0, 1, 0), V3(10, 10, 1)),
+                       nullptr);
     }
 
     Pixel at(int x, int y) const { return context->readPixel(x, y); }
@@ -160,8 +163,9 @@ TEST_F(ModelDrawing, ObjTextureMaterialDrawsTheUncompressedTexture)
     const unsigned char yellow[4 * 3] = {255, 255, 0, 255, 255, 0, 255, 255, 0, 255, 255, 0};
     ASSERT_TRUE(Media::TGA::saveToFile(dir.path("check.NCMP.tga").c_str(), 2, 2, 24, yellow));
     dir.write("tex.mtl", "newmtl skin\nmap_Kd check.NCMP.tga\n");
-    dir.write("tex.obj", "mtllib tex.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
-                         "usemtl skin\nf 1/1 2/2 3/3 4/4\n");
+    dir.write("tex.obj",
+              "mtllib tex.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+              "usemtl skin\nf 1/1 2/2 3/3 4/4\n");
     std::unique_ptr<ModelSys::Model> model(maker.create("tex.default", "tex.obj"));
     std::vector<std::string> names, materialNames, textureNames;
     ASSERT_TRUE(files.getInfo("tex.obj", names, materialNames, textureNames));
