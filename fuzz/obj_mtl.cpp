@@ -40,7 +40,8 @@ void checkRecord(const ModelSys::_GLMscene* scene)
     for (std::uint32_t t = 0; t < scene->numtriangles; ++t)
     {
         for (int c = 0; c < 3; ++c)
-            check(scene->triangles[t].vindices[c] >= 1 && scene->triangles[t].vindices[c] <= scene->numvertices);
+            check(scene->triangles[t].vindices[c] >= 1 &&
+                  scene->triangles[t].vindices[c] <= scene->numvertices);
     }
 }
 } // namespace

@@ -67,7 +67,8 @@ void load(const std::string& dir)
     for (; !it->isDone(); it->next())
     {
         const ModelSys::Mesh* mesh = it->currentItem().second;
-        const Testing::MemoryVertexArray* array = static_cast<const Testing::MemoryVertexArray*>(mesh->getVertexArray());
+        const Testing::MemoryVertexArray* array =
+            static_cast<const Testing::MemoryVertexArray*>(mesh->getVertexArray());
         const int stride = array->textureInfo.declared ? 20 : 12;
         check(mesh->getFirst() >= 0 && mesh->getSize() > 0);
         check((mesh->getFirst() + mesh->getSize()) * stride <= array->getBufferSize());

@@ -38,7 +38,10 @@ bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
 class NoLoader : public ModelSys::ModelFileLoader
 {
 public:
-    NoLoader(ModelSys::MeshStore* meshes, const std::string& dir) : ModelFileLoader(meshes, nullptr, nullptr, dir) {}
+    NoLoader(ModelSys::MeshStore* meshes, const std::string& dir)
+        : ModelFileLoader(meshes, nullptr, nullptr, dir)
+    {
+    }
     bool load(const std::string&, Names&, Names&, Names&, std::string&) override { return false; }
 };
 

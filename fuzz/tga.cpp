@@ -11,10 +11,23 @@
 
 namespace
 {
-std::string scratchPath(const char* ending)
+// A file of this process in the temporary directory, removed again after each input.
+class ScratchFile
 {
-    return "/tmp/orvik-fuzz-tga-" + std::to_string(::getpid()) + ending;
-}
+public:
+    explicit ScratchFile(const char* ending)
+        : m_path("/tmp/orvik-fuzz-tga-" + std::to_string(::getpid()) + ending)
+    {
+    }
+    ~ScratchFile() { std::remove(m_path.c_str()); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const char* path() const { return m_path.c_str(); }
+
+private:
+    std::string m_path;
+};
 
 bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
 {
@@ -34,12 +47,12 @@ void check(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
-    const std::string input = scratchPath(".in.tga");
-    if (!writeFile(input, data, size))
+    const ScratchFile input(".in.tga");
+    if (!writeFile(input.path(), data, size))
         return 0;
     unsigned int width = 0, height = 0, bits = 0;
     unsigned char* pixels = nullptr;
-    const bool loaded = Media::TGA::loadFromFile(input.c_str(), &width, &height, &bits, &pixels);
+    const bool loaded = Media::TGA::loadFromFile(input.path(), &width, &height, &bits, &pixels);
     std::unique_ptr<unsigned char[]> owned(pixels);
     if (!loaded)
     {
@@ -49,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     check(pixels != nullptr && width > 0 && height > 0 && width <= 0xFFFF && height <= 0xFFFF);
     check(bits == 8 || bits == 24 || bits == 32);
 
-    const std::string output = scratchPath(".out.tga");
-    check(Media::TGA::saveToFile(output.c_str(), width, height, bits, pixels));
+    const ScratchFile output(".out.tga");
+    check(Media::TGA::saveToFile(output.path(), width, height, bits, pixels));
     unsigned int w2 = 0, h2 = 0, b2 = 0;
     unsigned char* again = nullptr;
-    check(Media::TGA::loadFromFile(output.c_str(), &w2, &h2, &b2, &again));
+    check(Media::TGA::loadFromFile(output.path(), &w2, &h2, &b2, &again));
     std::unique_ptr<unsigned char[]> ownedAgain(again);
     check(w2 == width && h2 == height && b2 == bits);
     const size_t bytes = static_cast<size_t>(width) * height * (bits / 8);

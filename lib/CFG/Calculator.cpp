@@ -32,6 +32,10 @@ std::int64_t toInt64(float v)
 }
 } // namespace
 
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+void (*g_fuzzUnknownOperator)(const std::string& op) = nullptr;
+#endif
+
 Calculator::Calculator(const std::string& expression) : rest(expression) {}
 
 std::string Calculator::nextToken()
@@ -169,9 +173,16 @@ float Calculator::doCalculation(float a, const std::string& op, float b)
     {
         return a <= b ? 1.0f : 0.0f;
     }
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+    if (g_fuzzUnknownOperator)
+    {
+        g_fuzzUnknownOperator(op);
+        return 0.0f;
+    }
+#endif
     // The report names the function as it has always been documented; compilers spell their own
     // function names differently.
-    Util::Debug::abortWith("float CFG::Calculator::doCalculation(float, const std::string&, float)", __FILE__, 144,
-                           "Unknown operator: " + op);
+    Util::Debug::abortWith("float CFG::Calculator::doCalculation(float, const std::string&, float)", __FILE__,
+                           144, "Unknown operator: " + op);
 }
 } // namespace CFG

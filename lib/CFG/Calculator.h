@@ -28,4 +28,10 @@ protected:
 private:
     float parseLevel(int depth);
 };
+
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// Fuzz builds only: while set, an unknown operator is handed to this and reads 0 instead of ending the
+// process, so that a fuzz target learns which inputs reach the fatal report without losing its run.
+extern void (*g_fuzzUnknownOperator)(const std::string& op);
+#endif
 } // namespace CFG

@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "CFG/Calculator.h"
 #include "files/TextFile.h"
@@ -35,7 +36,7 @@ const int MAX_BLOCK_NESTING = 256;
 // as well. What a lookup builds is made of the values it read, so that bounds its answer too. Real files
 // stay far below all three.
 const int MAX_LOOKUP_NESTING = 128;
-const std::size_t MAX_LOOKUP_COUNT = 20000;
+const std::size_t MAX_LOOKUP_COUNT = 1000;
 const std::size_t MAX_LOOKUP_BYTES = 4u << 20;
 
 struct LookupState
@@ -101,7 +102,14 @@ public:
     }
 
     // A lookup that ran out of budget answers "" at every level, up to the outermost.
-    std::string answer(std::string text) const { return m_state.exhausted ? std::string() : text; }
+    std::string answer(std::string&& text) const
+    {
+        if (m_state.exhausted)
+        {
+            return std::string();
+        }
+        return std::move(text);
+    }
 
 private:
     LookupState& m_state;
@@ -368,7 +376,7 @@ std::string Info::Impl::selectFromBlock(const Node& node) const
     {
         answer = get(*node.children, DEFAULT_KEY);
     }
-    return step.answer(answer);
+    return step.answer(std::move(answer));
 }
 
 std::string Info::Impl::get(const std::string& key) const
@@ -397,7 +405,7 @@ std::string Info::Impl::get(const std::string& key) const
     {
         text = calculate(text);
     }
-    return step.answer(text);
+    return step.answer(std::move(text));
 }
 
 std::string Info::Impl::calculate(const std::string& text) const

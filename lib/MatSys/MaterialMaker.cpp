@@ -72,6 +72,8 @@ Material* MaterialMaker::create(const std::string& name, I_ShaderProgram* progra
 
 Material* MaterialMaker::create(const std::string& name, const std::string& programName, ShaderParams* params)
 {
+    if (m_programStore == nullptr)
+        return nullptr;
     I_ShaderProgram* program = m_programStore->get(programName, true);
     if (program == nullptr)
         program = m_programStore->add(programName, params != nullptr ? *params : ShaderParams());
@@ -89,6 +91,8 @@ Material* MaterialMaker::create(const std::string& name, ShaderParams* params)
 
 Material* MaterialMaker::create(const std::string& name, ShaderParams* params, const std::string& file)
 {
+    if (m_programStore == nullptr)
+        return nullptr;
     CFG::Info definition(file, CFG::getDefaultOverrides());
     std::string programName = definition.get(name + "_PROG");
     if (programName.empty())

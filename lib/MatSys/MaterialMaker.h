@@ -16,7 +16,8 @@ class TextureStore;
 class MaterialMaker
 {
 public:
-    // textureStore may be null: materials then bind no textures.
+    // textureStore may be null: materials then bind no textures. Without a program store no material is
+    // made from a program name or a definition.
     MaterialMaker(ShaderProgramStore* programStore, TextureStore* textureStore, const std::string& loadDir);
     MaterialMaker(const MaterialMaker&) = delete;
     MaterialMaker& operator=(const MaterialMaker&) = delete;

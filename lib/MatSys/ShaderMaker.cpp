@@ -19,7 +19,8 @@ namespace
 {
 bool endsWith(const std::string& text, const std::string& ending)
 {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 std::string stemOf(const std::string& name)

@@ -17,7 +17,8 @@ std::vector<std::string> lineTokens(const std::string& line)
     while (pos != std::string::npos)
     {
         std::string::size_type end = line.find_first_of(":=", pos);
-        tokens.push_back(Util::trim(line.substr(pos, end == std::string::npos ? std::string::npos : end - pos)));
+        tokens.push_back(
+            Util::trim(line.substr(pos, end == std::string::npos ? std::string::npos : end - pos)));
         pos = end == std::string::npos ? end : line.find_first_not_of(":=", end);
     }
     return tokens;

@@ -8,7 +8,9 @@ namespace MatSys
 class ShaderParamsIterator::Cell
 {
 public:
-    explicit Cell(Util::BasicStore<std::string, ShaderParam>::IteratorHandle handle) : it(std::move(handle)) {}
+    explicit Cell(Util::BasicStore<std::string, ShaderParam>::IteratorHandle handle) : it(std::move(handle))
+    {
+    }
     Util::BasicStore<std::string, ShaderParam>::IteratorHandle it;
 };
 

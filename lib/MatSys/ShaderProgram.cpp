@@ -19,11 +19,14 @@ void drainErrors()
 
 bool endsWith(const std::string& text, const std::string& ending)
 {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 } // namespace
 
-ShaderProgram::ShaderProgram() : m_id(0), m_uniformLocations(-1), m_ownParams(nullptr), m_paramsChanged(false) {}
+ShaderProgram::ShaderProgram() : m_id(0), m_uniformLocations(-1), m_ownParams(nullptr), m_paramsChanged(false)
+{
+}
 
 ShaderProgram::~ShaderProgram()
 {

@@ -36,7 +36,8 @@ public:
     // a missing one is made with params.
     virtual I_ShaderProgram* add(const std::string& name, const ShaderParams& params);
     // As add(name, params), a missing program being made from its definition in file.
-    virtual I_ShaderProgram* add(const std::string& name, const ShaderParams& params, const std::string& file);
+    virtual I_ShaderProgram* add(const std::string& name, const ShaderParams& params,
+                                 const std::string& file);
     // A stored program is answered untouched; a missing one is made from the named shaders.
     virtual I_ShaderProgram* add(const std::string& name, const ShaderParams& params,
                                  const std::vector<std::string>& shaderNames);

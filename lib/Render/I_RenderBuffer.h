@@ -6,9 +6,10 @@ namespace Render
 class I_RenderBuffer
 {
 public:
-    // The framebuffer target (draw and read, read only, draw only) and the storage format; the
-    // DEPTH_TEX kinds are depth buffers for drawing onto a texture.
-    enum RBType
+    // Any int can be handed in (unknown kinds make invalid buffers). The framebuffer target (draw and read,
+    // read only, draw only) and the storage format; the DEPTH_TEX kinds are depth buffers for drawing onto a
+    // texture.
+    enum RBType : int
     {
         RBUF_RGB = 1,
         RBUF_RGBA = 2,

@@ -6,8 +6,8 @@ namespace Render
 class I_VertexArray
 {
 public:
-    // The component type of an attribute.
-    enum DataType
+    // The component type of an attribute; any int can be handed in, an unknown one is a fatal fault.
+    enum DataType : int
     {
         FLOAT = 1,
         UNSIGNED_BYTE = 2,

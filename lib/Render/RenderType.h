@@ -2,8 +2,8 @@
 
 namespace Render
 {
-// The primitive kind that drawArrays draws.
-enum RenderType
+// The primitive kind that drawArrays draws; any int can be handed in, an unknown one draws nothing.
+enum RenderType : int
 {
     LINES = 0,
     TRIANGLES = 1,

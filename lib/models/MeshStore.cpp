@@ -10,7 +10,9 @@ namespace ModelSys
 {
 struct MeshStore::Impl
 {
-    explicit Impl(Render::I_CreateVertexArray* factoryIn) : meshes("MeshStore", nullptr), factory(factoryIn) {}
+    explicit Impl(Render::I_CreateVertexArray* factoryIn) : meshes("MeshStore", nullptr), factory(factoryIn)
+    {
+    }
 
     Util::NamePtrStore<Mesh> meshes;
     Render::I_CreateVertexArray* factory;

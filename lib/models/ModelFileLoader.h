@@ -41,8 +41,8 @@ public:
 
     // Loads the file at load directory + fileName; appends to the three name lists (never empties them)
     // and reports problems in errorLog. True when the file loaded without error.
-    virtual bool load(const std::string& fileName, Names& meshNames, Names& materialNames, Names& textureNames,
-                      std::string& errorLog) = 0;
+    virtual bool load(const std::string& fileName, Names& meshNames, Names& materialNames,
+                      Names& textureNames, std::string& errorLog) = 0;
 
 private:
     void setDir(const std::string& dir);

@@ -122,7 +122,8 @@ bool ModelFileLoaderObj::load(const std::string& fileName, Names& meshNames, Nam
             array = getMeshStore()->createVertexArray(static_cast<int>(bytes), true);
         if (array == nullptr)
         {
-            errorLog += "OBJ: Failed to create VertexArray for " + meshName + " size: " + Util::numToStr(bytes) + "\n";
+            errorLog += "OBJ: Failed to create VertexArray for " + meshName +
+                        " size: " + Util::numToStr(bytes) + "\n";
             result = false;
             break;
         }

@@ -61,8 +61,9 @@ public:
                      std::string& errorLog) const;
 
 private:
-    bool getTextureMaterial(const std::string& materialName, MatSys::Material*& result, std::string& textureName,
-                            MatSys::I_Texture*& texture, std::string& errorLog) const;
+    bool getTextureMaterial(const std::string& materialName, MatSys::Material*& result,
+                            std::string& textureName, MatSys::I_Texture*& texture,
+                            std::string& errorLog) const;
     bool getColorMaterial(const _GLMmaterial* material, std::string& materialName, MatSys::Material*& result,
                           std::string& errorLog) const;
 

@@ -26,8 +26,8 @@ ModelFileLoaderObj::Impl::Impl(const ModelFileLoader* ownerIn) : owner(ownerIn) 
 
 ModelFileLoaderObj::Impl::~Impl() = default;
 
-ModelFileLoaderObj::MaterialType ModelFileLoaderObj::Impl::getMaterialNameAndType(const _GLMmaterial* material,
-                                                                                  std::string& name) const
+ModelFileLoaderObj::MaterialType
+ModelFileLoaderObj::Impl::getMaterialNameAndType(const _GLMmaterial* material, std::string& name) const
 {
     if (material == nullptr)
     {
@@ -46,9 +46,10 @@ ModelFileLoaderObj::MaterialType ModelFileLoaderObj::Impl::getMaterialNameAndTyp
     return MAT_TEXTURE;
 }
 
-bool ModelFileLoaderObj::Impl::getMaterial(const std::string&, _GLMmaterial* material, std::string& materialName,
-                                           MatSys::Material*& result, std::string& textureName,
-                                           MatSys::I_Texture*& texture, std::string& errorLog) const
+bool ModelFileLoaderObj::Impl::getMaterial(const std::string&, _GLMmaterial* material,
+                                           std::string& materialName, MatSys::Material*& result,
+                                           std::string& textureName, MatSys::I_Texture*& texture,
+                                           std::string& errorLog) const
 {
     const MaterialType type = getMaterialNameAndType(material, materialName);
     result = nullptr;

@@ -100,8 +100,9 @@ bool ModelFileLoaderPMF::collectParts(const PolyModel& model, ModelLoad& load, s
         load.parts.push_back(gathered);
         if ((tex > 0 || earlierTex) && (tex != points || load.totalTex != load.totalPoints))
         {
-            errorLog += "PMF: Wrong number of texCoords for part " + part->name + " tex=" + Util::numToStr(tex) +
-                        " pnts=" + Util::numToStr(points) + " totalTex=" + Util::numToStr(load.totalTex) +
+            errorLog += "PMF: Wrong number of texCoords for part " + part->name +
+                        " tex=" + Util::numToStr(tex) + " pnts=" + Util::numToStr(points) +
+                        " totalTex=" + Util::numToStr(load.totalTex) +
                         " totalPnts=" + Util::numToStr(load.totalPoints);
             return false;
         }
@@ -117,7 +118,8 @@ bool ModelFileLoaderPMF::fillArray(const PolyModel& model, ModelLoad& load, std:
         load.array = getMeshStore()->createVertexArray(static_cast<int>(bytes), true);
     if (load.array == nullptr)
     {
-        errorLog += "PMF: Failed to create VertexArray for " + model.name + " size: " + Util::numToStr(bytes) + "\n";
+        errorLog +=
+            "PMF: Failed to create VertexArray for " + model.name + " size: " + Util::numToStr(bytes) + "\n";
         return false;
     }
     load.array->defineVertexInfo(3, Render::I_VertexArray::FLOAT);

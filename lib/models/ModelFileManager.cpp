@@ -45,7 +45,8 @@ bool ModelFileManager::load(const std::string& file)
     if (known != nullptr)
         return known->loaded;
     ModelFileInfo* info = new ModelFileInfo();
-    info->loaded = loader->load(file, info->meshNames, info->materialNames, info->textureNames, info->errorLog);
+    info->loaded =
+        loader->load(file, info->meshNames, info->materialNames, info->textureNames, info->errorLog);
     impl->add(file, info);
     return info->loaded;
 }

@@ -84,8 +84,8 @@ private:
 namespace
 {
 // Collects name and, once each, the entries below it; false past the depth bound.
-bool collect(const CFG::Info* info, Blueprint& blueprint, std::set<std::string>& seen, const std::string& name,
-             const std::string& parts, int depth)
+bool collect(const CFG::Info* info, Blueprint& blueprint, std::set<std::string>& seen,
+             const std::string& name, const std::string& parts, int depth)
 {
     if (!parts.empty() && depth > ModelMaker::MAX_DEPTH)
         return false;

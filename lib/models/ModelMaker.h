@@ -56,7 +56,8 @@ public:
     virtual Model* create(const Blueprint& blueprint) const;
 
     // The tree of one entry with the running offset; null when it gives nothing.
-    Model* makeModel(const Blueprint& blueprint, const BlueprintEntry& entry, MathStuff::Vector3<float> offset) const;
+    Model* makeModel(const Blueprint& blueprint, const BlueprintEntry& entry,
+                     MathStuff::Vector3<float> offset) const;
     // Appends the entry (name, parts) and, once each, the entries its items name through their
     // "_PARTS" keys in info, in pre-order. False when the sub-assemblies nest deeper than MAX_DEPTH.
     bool makeBlueprint(const CFG::Info* info, Blueprint& blueprint, const std::string& name,

@@ -28,7 +28,8 @@ unsigned int ModelPart::getNumParts() const
     return 1;
 }
 
-void ModelPart::display(Render::I_RenderQueue* queue, const Placements& placements, const Materials& materials)
+void ModelPart::display(Render::I_RenderQueue* queue, const Placements& placements,
+                        const Materials& materials)
 {
     if (queue == nullptr || placements.empty())
         return;

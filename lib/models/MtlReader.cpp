@@ -58,7 +58,7 @@ void readStatement(ObjText& text, const std::string& word, _GLMmaterial* current
         return;
     if (word[0] == 'K')
     {
-        float* colour = word[1] == 'd' ? current->diffuse
+        float* colour = word[1] == 'd'   ? current->diffuse
                         : word[1] == 'a' ? current->ambient
                         : word[1] == 's' ? current->specular
                                          : nullptr;
@@ -118,7 +118,8 @@ bool glmReadMTL(_GLMscene* scene, const char* name)
     const std::uint32_t count = countMaterials(text);
     if (count == 0)
     {
-        std::fprintf(stderr, "glmReadMTL() failed: No newmtl statements in material file \"%s\".\n", path.c_str());
+        std::fprintf(stderr, "glmReadMTL() failed: No newmtl statements in material file \"%s\".\n",
+                     path.c_str());
         return false;
     }
     freeMaterials(scene);

@@ -52,7 +52,8 @@ bool firstPass(_GLMscene* scene, ObjText& text)
         case 'g':
             group = glmAddGroup(scene, text.restOfLine().c_str());
             break;
-        case 'm': {
+        case 'm':
+        {
             const std::string name = firstWord(text.restOfLine());
             std::free(scene->mtllibname);
             scene->mtllibname = glmStrdup(name.c_str());
@@ -124,7 +125,8 @@ bool storeFace(_GLMscene* scene, FillState& state, const std::vector<ObjFaceVert
     for (std::uint32_t k = 0; k < triangleCount(corners); ++k)
     {
         // The passes read faces alike, so the counts hold; the check keeps every write inside them.
-        if (state.nextTriangle >= scene->numtriangles || state.group->numtriangles >= state.capacity[state.group])
+        if (state.nextTriangle >= scene->numtriangles ||
+            state.group->numtriangles >= state.capacity[state.group])
             return false;
         const ObjFaceVertex* picked[3] = {&corners[0], &corners[k + 1], &corners[k + 2]};
         _GLMtri& triangle = scene->triangles[state.nextTriangle];

@@ -28,8 +28,8 @@ void PolyModel::PolygonPart::getPoints(Points& out) const
 }
 
 PolyModel::PolylinePart::PolylinePart(const std::string& name, PLANE planeIn,
-                                      const MathStuff::Vector3<float>& offsetIn, const std::string& materialIn,
-                                      const Points& pointsIn)
+                                      const MathStuff::Vector3<float>& offsetIn,
+                                      const std::string& materialIn, const Points& pointsIn)
     : Part(name, planeIn, POLYLINE, offsetIn, materialIn), points(pointsIn)
 {
 }
@@ -40,8 +40,9 @@ void PolyModel::PolylinePart::getPoints(Points& out) const
         out.clear();
 }
 
-PolyModel::CirclePart::CirclePart(const std::string& name, PLANE planeIn, const MathStuff::Vector3<float>& offsetIn,
-                                  const std::string& materialIn, float radiusIn, int numSegsIn, float segRatioIn)
+PolyModel::CirclePart::CirclePart(const std::string& name, PLANE planeIn,
+                                  const MathStuff::Vector3<float>& offsetIn, const std::string& materialIn,
+                                  float radiusIn, int numSegsIn, float segRatioIn)
     : Part(name, planeIn, CIRCLE, offsetIn, materialIn), radius(radiusIn), numSegs(numSegsIn),
       segRatio(segRatioIn)
 {

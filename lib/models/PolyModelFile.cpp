@@ -82,7 +82,8 @@ bool PolyModelFile::setPSP(const std::string& partName)
     return false;
 }
 
-PolyModel::Part* PolyModelFile::makePolyline(const std::string& partName, const MathStuff::Vector3<float>& offset,
+PolyModel::Part* PolyModelFile::makePolyline(const std::string& partName,
+                                             const MathStuff::Vector3<float>& offset,
                                              const std::string& material) const
 {
     PolyModel::Points points;

@@ -29,6 +29,7 @@ std::string fileStem(const std::string& fileName)
 
 bool endsWith(const std::string& text, const std::string& ending)
 {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 } // namespace ModelSys

@@ -22,9 +22,10 @@
 // the context read from current again. The window library is set up with the first context and shut down with
 // the last, so a test that also opens windows some other way closes them before its last context.
 //
-// Linking orvik_test_gl also gives the test program its main, which makes the sanitizer build's leak
-// check ignore what the GL driver holds (see support/GLLeakCheck.h): GL test programs must not link
-// their own main.
+// A context keeps the libraries the GL driver loaded mapped to the end of the program, so that the
+// sanitizer build's leak check passes over what the driver holds and still reports our own leaks (see
+// support/GLLeakCheck.h). A test that opens a window some other way calls keepLoadedLibrariesMapped
+// while its window is open.
 #include <cstdint>
 #include <ostream>
 #include <vector>

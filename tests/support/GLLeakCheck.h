@@ -10,9 +10,9 @@
 // the driver's frames (tools/lsan.supp matches them), while a leak of our own code, made anywhere up
 // to the end of the program, is still reported.
 //
-// GLContext calls this itself, and the GL test main does it for every test program that links
-// orvik_test_gl. Another window program calls it once its window and context are open, and again
-// before it closes them if it may have made the driver load more since.
+// GLContext calls this itself when it opens and before it closes. Another window program, or a test
+// that opens a window without GLContext, calls it while its window and context are open (before it
+// closes them, if it may have made the driver load more since).
 namespace Testing
 {
 void keepLoadedLibrariesMapped();

@@ -4,10 +4,12 @@
 //   driver          loads the stand-in driver (path as second argument), which keeps an allocation
 //                   in its own data, unloads it again
 //   driver-unmapped the same without keeping the libraries mapped: the hazard the check guards against
+//   x-display       opens a connection to the X server and never closes it: what the X libraries hold
 #include "Render/OpenGL.h"
 
 #include "support/GLContext.h"
 #include "support/GLLeakCheck.h"
+#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -55,6 +57,8 @@ int main(int argc, char** argv)
         }
         if (std::strcmp(mode, "leak") == 0)
             plantLeak();
+        if (std::strcmp(mode, "x-display") == 0 && XOpenDisplay(nullptr) == nullptr)
+            return 4;
     }
     bool driverMode = std::strncmp(mode, "driver", 6) == 0;
     if (driverMode && (argc < 3 || !runDriver(argv[2], std::strcmp(mode, "driver") == 0)))

@@ -43,7 +43,10 @@ public:
     {
         getData(out, count * 12, byteOffset);
     }
-    void putVertices(const float* in, int count, int byteOffset) override { putData(in, count * 12, byteOffset); }
+    void putVertices(const float* in, int count, int byteOffset) override
+    {
+        putData(in, count * 12, byteOffset);
+    }
     void getData(void* out, int bytes, int byteOffset) const override
     {
         if (inside(bytes, byteOffset))

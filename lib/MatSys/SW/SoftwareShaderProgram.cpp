@@ -17,7 +17,9 @@ GLubyte toByte(std::int32_t value)
 }
 } // namespace
 
-SoftwareShaderProgram::SoftwareShaderProgram(const ShaderParams& params) : m_params(new ShaderParams(params)) {}
+SoftwareShaderProgram::SoftwareShaderProgram(const ShaderParams& params) : m_params(new ShaderParams(params))
+{
+}
 
 SoftwareShaderProgram::~SoftwareShaderProgram()
 {

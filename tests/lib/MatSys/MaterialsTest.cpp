@@ -150,7 +150,8 @@ class TextureItems : public MaterialsFixture, public testing::WithParamInterface
 
 TEST_P(TextureItems, BindWhatTheyName)
 {
-    const std::string cfg = write("materials.cfg", std::string("M_MAT_TEXTURES == ") + GetParam().items + "\n");
+    const std::string cfg =
+        write("materials.cfg", std::string("M_MAT_TEXTURES == ") + GetParam().items + "\n");
     Material* material = store.add("M", nullptr, cfg);
     ASSERT_NE(material, nullptr);
     EXPECT_EQ(bindingsText(material), GetParam().bound);
@@ -158,15 +159,14 @@ TEST_P(TextureItems, BindWhatTheyName)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TextureItems,
-    testing::Values(TextureItemsCase{"empty", "", ""}, TextureItemsCase{"one", " 2 : a.tga ", "2:a.tga"},
-                    TextureItemsCase{"later item for a unit wins in place", "1:a.tga,0:c.tga,1:b.tga",
-                                     "1:b.tga 0:c.tga"},
-                    TextureItemsCase{"without a colon", "a.tga", ""},
-                    TextureItemsCase{"two colons", "1:a:b.tga", ""},
-                    TextureItemsCase{"blank parts dropped", "1: :a.tga, :2:, ,,", "1:a.tga"},
-                    TextureItemsCase{"missing part", "1:, :b.tga", ""},
-                    TextureItemsCase{"unit that is no number reads 0", "x:a.tga", "0:a.tga"},
-                    TextureItemsCase{"negative unit kept for the texture to refuse", "-1:a.tga", "-1:a.tga"}));
+    testing::Values(
+        TextureItemsCase{"empty", "", ""}, TextureItemsCase{"one", " 2 : a.tga ", "2:a.tga"},
+        TextureItemsCase{"later item for a unit wins in place", "1:a.tga,0:c.tga,1:b.tga", "1:b.tga 0:c.tga"},
+        TextureItemsCase{"without a colon", "a.tga", ""}, TextureItemsCase{"two colons", "1:a:b.tga", ""},
+        TextureItemsCase{"blank parts dropped", "1: :a.tga, :2:, ,,", "1:a.tga"},
+        TextureItemsCase{"missing part", "1:, :b.tga", ""},
+        TextureItemsCase{"unit that is no number reads 0", "x:a.tga", "0:a.tga"},
+        TextureItemsCase{"negative unit kept for the texture to refuse", "-1:a.tga", "-1:a.tga"}));
 
 TEST_F(MaterialsFixture, MissingTextureIsSkipped)
 {
@@ -282,6 +282,15 @@ TEST_F(MaterialsFixture, IteratorWalksMaterialsByName)
     EXPECT_EQ(names, "ab");
 }
 
+TEST(MaterialMaker, WithoutProgramStoreMakesNothingByName)
+{
+    TempDir dir("matsys");
+    const std::string cfg = dir.write("materials.cfg", "M_PROG == P\n");
+    MatSys::MaterialMaker maker(nullptr, nullptr, dir.dir());
+    EXPECT_EQ(maker.create("M", nullptr, cfg), nullptr);
+    EXPECT_EQ(maker.create("M", nullptr), nullptr);
+}
+
 TEST(MaterialStore, WithoutMakerMakesNothing)
 {
     MatSys::MaterialStore store(nullptr);
@@ -329,8 +338,8 @@ TEST_F(MaterialsFixture, UsingAMaterialBindsTexturesThenTheProgramAndUnbindsInTh
     log.calls.clear();
     material.beginUsing();
     material.endUsing();
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"bind a 2", "bind b 0", "begin P own", "unbind a 2", "unbind b 0",
-                                                   "end P"}));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"bind a 2", "bind b 0", "begin P own", "unbind a 2",
+                                                   "unbind b 0", "end P"}));
 
     ShaderParams params = paramsOf("a:1i=1");
     material.setParams(&params);
@@ -398,5 +407,6 @@ TEST_P(LoadDirectory, EndsInASlashUnlessEmpty)
 
 INSTANTIATE_TEST_SUITE_P(Table, LoadDirectory,
                          testing::Values(LoadDirCase{"", "m.matdef"}, LoadDirCase{"data", "data/m.matdef"},
-                                         LoadDirCase{"data/", "data/m.matdef"}, LoadDirCase{"/", "/m.matdef"}));
+                                         LoadDirCase{"data/", "data/m.matdef"},
+                                         LoadDirCase{"/", "/m.matdef"}));
 } // namespace

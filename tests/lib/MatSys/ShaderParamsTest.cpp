@@ -84,9 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"values that make no whole vector", {"p:3fv=1,2,3,4"}, "p 3fv 0 [1 2 3 4]"},
         LineCase{"nine vectors", {"p:1fv=" + numbers(1, 9)}, "p 1fv 9 [1 2 3 4 5 6 7 8 9]"},
         LineCase{"ten vectors are too many", {"p:1fv=" + numbers(1, 10)}, "p 1fv 0 [1 2 3 4 5 6 7 8 9 10]"},
-        LineCase{"36 values fill every slot", {NINE_VECTORS_OF_FOUR},
-                 "p 4fv 9 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 "
-                 "32 33 34 35 36]"},
+        LineCase{
+            "36 values fill every slot",
+            {NINE_VECTORS_OF_FOUR},
+            "p 4fv 9 [1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 "
+            "32 33 34 35 36]"},
         LineCase{"37 values leave every slot 0", {"p:4fv=" + numbers(1, 37)}, "p 4fv 0 []"},
         LineCase{"integer vectors", {"v:2iv=1,2,3,4"}, "v 2iv 2 [1 2 3 4]"},
         LineCase{"a vector of five is no vector type", {"v:5fv=1,2,3,4,5"}, "v 5fv 0 [1 2 3 4 5]"},
@@ -105,13 +107,18 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"trailing separator", {"a:1i=1:"}, "a 1i 0 [1]"},
         LineCase{"doubled separators", {"a::1i==1"}, "a 1i 0 [1]"},
         LineCase{"separators in the other order", {"a=1i:1"}, "a 1i 0 [1]"},
-        LineCase{"empty and blank items are dropped", {"a:2i=1,,2", "b:2i=1, \t,2,"}, "a 2i 0 [1 2]; b 2i 0 [1 2]"},
-        LineCase{"a later line replaces the whole parameter", {"c:4f=1,2,3,4", "c:4iv=5,6,7,8"},
+        LineCase{"empty and blank items are dropped",
+                 {"a:2i=1,,2", "b:2i=1, \t,2,"},
+                 "a 2i 0 [1 2]; b 2i 0 [1 2]"},
+        LineCase{"a later line replaces the whole parameter",
+                 {"c:4f=1,2,3,4", "c:4iv=5,6,7,8"},
                  "c 4iv 1 [5 6 7 8]"},
-        LineCase{"replacement clears slots the new values do not reach", {"c:4i=1,2,3,4", "c:1i=9"},
-                 "c 1i 0 [9]"},
-        LineCase{"byte order of names", {"b:1i=1", "a:1i=2", "B:1i=3"}, "B 1i 0 [3]; a 1i 0 [2]; b 1i 0 [1]"}),
-    [](const testing::TestParamInfo<LineCase>& info) {
+        LineCase{
+            "replacement clears slots the new values do not reach", {"c:4i=1,2,3,4", "c:1i=9"}, "c 1i 0 [9]"},
+        LineCase{
+            "byte order of names", {"b:1i=1", "a:1i=2", "B:1i=3"}, "B 1i 0 [3]; a 1i 0 [2]; b 1i 0 [1]"}),
+    [](const testing::TestParamInfo<LineCase>& info)
+    {
         std::string name = info.param.what;
         for (char& c : name)
             if (!isalnum(static_cast<unsigned char>(c)))

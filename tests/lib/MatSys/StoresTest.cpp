@@ -185,7 +185,8 @@ TEST(ShaderProgramStore, AddingShaderNamesToAStoredProgramLeavesIt)
     MatSysLog log;
     RecordingProgramMaker maker(&log);
     MatSys::ShaderProgramStore store(&maker);
-    MatSys::I_ShaderProgram* program = store.add("p", paramsOf("a:1i=1"), std::vector<std::string>{"x.VS", "x.FS"});
+    MatSys::I_ShaderProgram* program =
+        store.add("p", paramsOf("a:1i=1"), std::vector<std::string>{"x.VS", "x.FS"});
     ASSERT_NE(program, nullptr);
     EXPECT_EQ(store.add("p", paramsOf("b:1i=1"), std::vector<std::string>{"y.VS"}), program);
     EXPECT_EQ(valueOf(program, "a"), "1");

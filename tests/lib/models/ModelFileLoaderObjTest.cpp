@@ -112,8 +112,9 @@ TEST_F(ObjLoaderTest, OneMeshPerGroupNewestFirst)
 
 TEST_F(ObjLoaderTest, TextureCoordinatesWithZeroForMissingOnes)
 {
-    dir.write("t.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.5 0.25\nvt 1 1\n"
-                       "g a\nf 1/1 2/2 3/1\nf 1/1 2/1 3/1 1/1\ng b\nf 1 2 3\nf 1//1 2//1 3//1\ng c\nf 1/0 2/9 3/2\n");
+    dir.write("t.obj",
+              "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.5 0.25\nvt 1 1\n"
+              "g a\nf 1/1 2/2 3/1\nf 1/1 2/1 3/1 1/1\ng b\nf 1 2 3\nf 1//1 2//1 3//1\ng c\nf 1/0 2/9 3/2\n");
     ASSERT_TRUE(load("t.obj")) << log;
     EXPECT_EQ(arrayOf("t.a")->getBufferSize(), 180);
     EXPECT_EQ(arrayOf("t.a")->textureInfo.components, 2);
@@ -122,7 +123,8 @@ TEST_F(ObjLoaderTest, TextureCoordinatesWithZeroForMissingOnes)
     EXPECT_EQ(arrayOf("four.default")->getBufferSize(), 240);
     EXPECT_EQ(meshes.get("four.default")->getSize(), 12);
     const std::vector<float> a = arrayOf("t.a")->floats();
-    EXPECT_EQ(std::vector<float>(a.begin(), a.begin() + 10), (std::vector<float>{0, 0, 0, 0.5f, 0.25f, 1, 0, 0, 1, 1}));
+    EXPECT_EQ(std::vector<float>(a.begin(), a.begin() + 10),
+              (std::vector<float>{0, 0, 0, 0.5f, 0.25f, 1, 0, 0, 1, 1}));
     for (const std::vector<float>& b : {arrayOf("t.b")->floats()})
     {
         for (std::size_t v = 0; v < 6; ++v)
@@ -132,7 +134,8 @@ TEST_F(ObjLoaderTest, TextureCoordinatesWithZeroForMissingOnes)
         }
     }
     const std::vector<float> c = arrayOf("t.c")->floats();
-    EXPECT_EQ((std::vector<float>{c[3], c[4], c[8], c[9], c[13], c[14]}), (std::vector<float>{0, 0, 0, 0, 1, 1}));
+    EXPECT_EQ((std::vector<float>{c[3], c[4], c[8], c[9], c[13], c[14]}),
+              (std::vector<float>{0, 0, 0, 0, 1, 1}));
 }
 
 TEST_F(ObjLoaderTest, ColourMaterialsFromTheSpecularColour)
@@ -181,7 +184,8 @@ TEST_F(ObjLoaderTest, StoredMaterialsTexturesAndDefinitions)
     MatSys::Material* brick = world.materials.get("Brick", true);
     ASSERT_NE(brick, nullptr);
     dir.write("stone.matdef", "stone_PROG == DEF_TEXTURE_MAT\n");
-    dir.write("m.mtl", "newmtl Brick\nKs 1 1 1\nnewmtl wood\nmap_Kd wood.tga\nnewmtl stone\nmap_Kd stone.matdef\n");
+    dir.write("m.mtl",
+              "newmtl Brick\nKs 1 1 1\nnewmtl wood\nmap_Kd wood.tga\nnewmtl stone\nmap_Kd stone.matdef\n");
     dir.write("m.obj", "mtllib m.mtl\n" + TRIANGLE +
                            "g b\nusemtl Brick\nf 1 2 3\ng w1\nusemtl wood\nf 1 2 3\ng w2\nf 1 2 3\n"
                            "g s1\nusemtl stone\nf 1 2 3\ng s2\nf 1 2 3\n");
@@ -207,7 +211,9 @@ TEST_F(ObjLoaderTest, FailuresStopLaterGroups)
 {
     world.log.refuse.insert("missing.tga");
     dir.write("m.mtl", "newmtl gone\nmap_Kd missing.tga\nnewmtl fine\nKs 1 1 1\n");
-    dir.write("m.obj", "mtllib m.mtl\n" + TRIANGLE + "usemtl fine\nf 1 2 3\ng bad\nusemtl gone\nf 1 2 3\ng new\nusemtl fine\nf 1 2 3\n");
+    dir.write("m.obj",
+              "mtllib m.mtl\n" + TRIANGLE +
+                  "usemtl fine\nf 1 2 3\ng bad\nusemtl gone\nf 1 2 3\ng new\nusemtl fine\nf 1 2 3\n");
     EXPECT_FALSE(load("m.obj"));
     EXPECT_EQ(log, "OBJ: Failed to get texture: missing.tga\n");
     EXPECT_EQ(meshNames, (Names{"m.new"}));

@@ -67,8 +67,8 @@ protected:
 
 TEST_F(PMFLoaderTest, OneArrayPerModelPartitionedByParts)
 {
-    dir.write("m.pmf", "MODELS_LIST == m\nMODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + part("b", SQUARE) +
-                           "b_PART_DEFCOORD == 7\n");
+    dir.write("m.pmf", "MODELS_LIST == m\nMODEL_PART_LIST == a b\n" + part("a", TRIANGLE) +
+                           part("b", SQUARE) + "b_PART_DEFCOORD == 7\n");
     ASSERT_TRUE(load("m.pmf")) << log;
     EXPECT_EQ(log, "");
     EXPECT_EQ(meshNames, (Names{"m.a", "m.b"}));
@@ -83,8 +83,9 @@ TEST_F(PMFLoaderTest, OneArrayPerModelPartitionedByParts)
     EXPECT_EQ(array.begins, 1);
     EXPECT_EQ(array.ends, 1);
     EXPECT_EQ(array.writesOutsideUse, 0);
-    EXPECT_EQ(array.floats(), (std::vector<float>{0, 1, 0, 0, 0, 0, 1, 0, 0,                        // a
-                                                  0, 1, 7, 0, 0, 7, 1, 0, 7, 1, 0, 7, 1, 1, 7, 0, 1, 7})); // b
+    EXPECT_EQ(array.floats(),
+              (std::vector<float>{0, 1, 0, 0, 0, 0, 1, 0, 0,                               // a
+                                  0, 1, 7, 0, 0, 7, 1, 0, 7, 1, 0, 7, 1, 1, 7, 0, 1, 7})); // b
     EXPECT_EQ(range("m.a"), (Range{0, 3}));
     EXPECT_EQ(range("m.b"), (Range{3, 6}));
     EXPECT_EQ(meshes.get("m.a")->getVertexArray(), factory.made[0]);
@@ -98,8 +99,9 @@ TEST_F(PMFLoaderTest, OneArrayPerModelPartitionedByParts)
 
 TEST_F(PMFLoaderTest, TexturedModelsInterleaveUV)
 {
-    dir.write("t.pmf", "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + "a_PART_TEXCOORDS == 0,1 0,0 1,0\n" +
-                           part("b", SQUARE) + "b_PART_TEXCOORDS == 1,1 2,2 3,3 4,4 5,5 6,6\n");
+    dir.write("t.pmf", "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) +
+                           "a_PART_TEXCOORDS == 0,1 0,0 1,0\n" + part("b", SQUARE) +
+                           "b_PART_TEXCOORDS == 1,1 2,2 3,3 4,4 5,5 6,6\n");
     ASSERT_TRUE(load("t.pmf")) << log;
     EXPECT_EQ(meshNames, (Names{"t.a", "t.b"}));
     const Testing::MemoryVertexArray& array = *factory.made[0];
@@ -124,11 +126,13 @@ TEST_F(PMFLoaderTest, TextureCoordinatesMustPairWithVertices)
     const std::vector<Case> cases = {
         {"too few", "MODEL_PART_LIST == p\n" + part("p", SQUARE) + "p_PART_TEXCOORDS == 0,0 1,1 2,2\n",
          "PMF: Wrong number of texCoords for part p tex=3 pnts=6 totalTex=3 totalPnts=6"},
-        {"textured then plain", "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + "a_PART_TEXCOORDS == 0,0 1,1 2,2\n" +
-                                    part("b", TRIANGLE),
+        {"textured then plain",
+         "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + "a_PART_TEXCOORDS == 0,0 1,1 2,2\n" +
+             part("b", TRIANGLE),
          "PMF: Wrong number of texCoords for part b tex=0 pnts=3 totalTex=3 totalPnts=6"},
-        {"plain then textured", "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + part("b", TRIANGLE) +
-                                    "b_PART_TEXCOORDS == 0,0 1,1 2,2\n",
+        {"plain then textured",
+         "MODEL_PART_LIST == a b\n" + part("a", TRIANGLE) + part("b", TRIANGLE) +
+             "b_PART_TEXCOORDS == 0,0 1,1 2,2\n",
          "PMF: Wrong number of texCoords for part b tex=3 pnts=3 totalTex=3 totalPnts=6"},
     };
     for (const Case& c : cases)
@@ -146,9 +150,11 @@ TEST_F(PMFLoaderTest, TextureCoordinatesMustPairWithVertices)
 
 TEST_F(PMFLoaderTest, MaterialsFromDefinitionFiles)
 {
-    dir.write("wood.matdef", "wood_PROG == DEF_COLOR_MAT\nwood_MAT_DEF_COLOR_MAT_PARAMS == color4v:4iv=1,2,3,4\n");
-    dir.write("m.pmf", "MODEL_PART_LIST == a b c\n" + part("a", TRIANGLE) + "a_PART_MATERIAL == wood.matdef\n" +
-                           part("b", TRIANGLE) + part("c", TRIANGLE) + "c_PART_MATERIAL == wood.matdef\n");
+    dir.write("wood.matdef",
+              "wood_PROG == DEF_COLOR_MAT\nwood_MAT_DEF_COLOR_MAT_PARAMS == color4v:4iv=1,2,3,4\n");
+    dir.write("m.pmf", "MODEL_PART_LIST == a b c\n" + part("a", TRIANGLE) +
+                           "a_PART_MATERIAL == wood.matdef\n" + part("b", TRIANGLE) + part("c", TRIANGLE) +
+                           "c_PART_MATERIAL == wood.matdef\n");
     ASSERT_TRUE(load("m.pmf")) << log;
     EXPECT_EQ(materialNames, (Names{"wood", "wood"}));
     EXPECT_NE(meshes.get("m.a")->getMaterial(), nullptr);

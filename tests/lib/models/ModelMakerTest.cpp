@@ -25,8 +25,8 @@ class ModelMakerTest : public ::testing::Test
 protected:
     ModelMakerTest()
     {
-        for (const char* name : {"a", "b", "c", "d", "wall", "door", "roof", "base", "knob", "frame", "m", "house",
-                                 "wall.frame", "x"})
+        for (const char* name : {"a", "b", "c", "d", "wall", "door", "roof", "base", "knob", "frame", "m",
+                                 "house", "wall.frame", "x"})
             meshes.add(name, new ModelSys::Mesh(nullptr, 0, 3, nullptr));
     }
 
@@ -75,8 +75,8 @@ TEST(PartsText, ItemsAndOffsets)
         {
             text += (text.empty() ? "" : " ") + item.name;
             if (item.hasOffset)
-                text += "@" + std::to_string(int(item.offset.x)) + "," + std::to_string(int(item.offset.y)) + "," +
-                        std::to_string(int(item.offset.z));
+                text += "@" + std::to_string(int(item.offset.x)) + "," + std::to_string(int(item.offset.y)) +
+                        "," + std::to_string(int(item.offset.z));
         }
         EXPECT_EQ(text, c.expected) << c.text;
     }
@@ -109,7 +109,8 @@ TEST_F(ModelMakerTest, PartsTextsAndOffsets)
         {"missing meshes skipped", "PARTS == a nothing b\n", "t(a@0,0,0 b@0,0,0)"},
         {"nothing found is still a model", "PARTS == nothing\n", "t()"},
         {"empty parts: the stem's mesh", "", "null"},
-        {"a sub-assembly named twice", "PARTS == roof roof\nroof_PARTS == a\n", "t(roof(a@0,0,0) roof(a@0,0,0))"},
+        {"a sub-assembly named twice", "PARTS == roof roof\nroof_PARTS == a\n",
+         "t(roof(a@0,0,0) roof(a@0,0,0))"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(assemble(c.tdm), c.expected) << c.what;
@@ -150,8 +151,8 @@ TEST_F(ModelMakerTest, TooManyModelsGiveNull)
     }
     EXPECT_EQ(assemble(tdm), "null");
     // Four levels (ten thousand leaves) are fine.
-    std::unique_ptr<ModelSys::Model> small(
-        maker.create(Blueprint{{"r", "l1 l1"}, {"l1", "l2 l2 l2 l2 l2 l2 l2 l2 l2 l2"}, {"l2", "a a a a a"}}));
+    std::unique_ptr<ModelSys::Model> small(maker.create(
+        Blueprint{{"r", "l1 l1"}, {"l1", "l2 l2 l2 l2 l2 l2 l2 l2 l2 l2"}, {"l2", "a a a a a"}}));
     ASSERT_NE(small, nullptr);
     EXPECT_EQ(small->getNumParts(), 2u);
 }
@@ -159,7 +160,8 @@ TEST_F(ModelMakerTest, TooManyModelsGiveNull)
 TEST_F(ModelMakerTest, NestingIsBounded)
 {
     // A chain of n sub-assemblies with a leaf at the bottom, as an assembly file and as a blueprint.
-    auto chain = [](int n, std::string& tdm, Blueprint& blueprint) {
+    auto chain = [](int n, std::string& tdm, Blueprint& blueprint)
+    {
         tdm = "PARTS == c2\n";
         blueprint = {{"t", "c2"}};
         for (int level = 2; level <= n; ++level)
@@ -202,7 +204,8 @@ TEST_F(ModelMakerTest, RequiredFilesLoadOnceEvenOverLines)
 {
     assemble("REQUIRES == \"one.obj\ntwo.pmf bad.obj\n  three.obj\"\nPARTS == a\n");
     assemble("house_REQUIRES == one.obj four.obj\nREQUIRES == five.obj\nhouse_PARTS == a\n", "house");
-    EXPECT_EQ(loader.order, (std::vector<std::string>{"one.obj", "two.pmf", "bad.obj", "three.obj", "four.obj"}));
+    EXPECT_EQ(loader.order,
+              (std::vector<std::string>{"one.obj", "two.pmf", "bad.obj", "three.obj", "four.obj"}));
 }
 
 TEST_F(ModelMakerTest, ModelsFromModelFiles)

@@ -33,7 +33,8 @@ std::string triangles(const _GLMscene* scene)
         const _GLMtri& t = scene->triangles[i];
         text += "(";
         for (const std::uint32_t* kind : {t.vindices, t.tindices, t.nindices})
-            text += index(kind[0]) + "," + index(kind[1]) + "," + index(kind[2]) + (kind == t.nindices ? "" : "/");
+            text += index(kind[0]) + "," + index(kind[1]) + "," + index(kind[2]) +
+                    (kind == t.nindices ? "" : "/");
         text += ")";
     }
     return text;
@@ -108,14 +109,16 @@ TEST_F(ObjReaderTest, FacesAndGroups)
     };
     const std::vector<Case> cases = {
         {"quad fanned", SQUARE + "f 1 2 4 3\n", "(1,2,4/-,-,-/-,-,-)(1,4,3/-,-,-/-,-,-)", "'default'=0:0,1 "},
-        {"v/vt/vn", SQUARE + "vt 0 0\nvn 0 0 1\nf 1/1/1 2/2/2 3/3/3\n", "(1,2,3/1,2,3/1,2,3)", "'default'=0:0 "},
+        {"v/vt/vn", SQUARE + "vt 0 0\nvn 0 0 1\nf 1/1/1 2/2/2 3/3/3\n", "(1,2,3/1,2,3/1,2,3)",
+         "'default'=0:0 "},
         {"v//vn", SQUARE + "f 1//1 2//2 3//3\n", "(1,2,3/-,-,-/1,2,3)", "'default'=0:0 "},
         {"v/vt", SQUARE + "f 1/5 2/6 3/7\n", "(1,2,3/5,6,7/-,-,-)", "'default'=0:0 "},
         {"five corners fanned", SQUARE + "v 2 2 0\nf 1 2 3 4 5\n",
          "(1,2,3/-,-,-/-,-,-)(1,3,4/-,-,-/-,-,-)(1,4,5/-,-,-/-,-,-)", "'default'=0:0,1,2 "},
-        {"later corner keeps missing numbers", SQUARE + "f 1/1/1 2 3/3\n", "(1,2,3/1,1,3/1,1,1)", "'default'=0:0 "},
-        {"face runs over a line break", SQUARE + "f 1 2\n3 4\ng a\n", "(1,2,3/-,-,-/-,-,-)(1,3,4/-,-,-/-,-,-)",
-         "' a'=0: 'default'=0:0,1 "},
+        {"later corner keeps missing numbers", SQUARE + "f 1/1/1 2 3/3\n", "(1,2,3/1,1,3/1,1,1)",
+         "'default'=0:0 "},
+        {"face runs over a line break", SQUARE + "f 1 2\n3 4\ng a\n",
+         "(1,2,3/-,-,-/-,-,-)(1,3,4/-,-,-/-,-,-)", "' a'=0: 'default'=0:0,1 "},
         {"face ends at a word", SQUARE + "f 1 2 3 g a\nf 2 3 4\n", "(1,2,3/-,-,-/-,-,-)(2,3,4/-,-,-/-,-,-)",
          "' a'=0:1 'default'=0:0 "},
         {"fewer than three corners", SQUARE + "f 1 2\nf 3\nf\n", "", "'default'=0: "},
@@ -139,7 +142,8 @@ TEST_F(ObjReaderTest, FacesAndGroups)
         ASSERT_NE(read(c.obj), nullptr);
         EXPECT_EQ(triangles(scene), c.triangles);
         EXPECT_EQ(groups(scene), c.groups);
-        EXPECT_EQ(scene->numgroups, static_cast<std::uint32_t>(std::count(c.groups.begin(), c.groups.end(), '=')));
+        EXPECT_EQ(scene->numgroups,
+                  static_cast<std::uint32_t>(std::count(c.groups.begin(), c.groups.end(), '=')));
         EXPECT_EQ(scene->nummaterials, 0u);
         EXPECT_EQ(scene->materials, nullptr);
     }
@@ -156,9 +160,11 @@ TEST_F(ObjReaderTest, NumbersComeFromTheirOwnLine)
         std::uint32_t texcoords;
     };
     const std::vector<Case> cases = {
-        {"two statements on one line", "v 1 2 3 v 4 5 6\nvn 0 0 1 vn 1 0 0\nvt 1 2 vt 3 4\n", "(1,2,3)", 1, 1},
+        {"two statements on one line", "v 1 2 3 v 4 5 6\nvn 0 0 1 vn 1 0 0\nvt 1 2 vt 3 4\n", "(1,2,3)", 1,
+         1},
         {"numbers that do not read are 0", "v 1 x 3\nv\nv 7 8 9 10\n", "(1,0,0)(0,0,0)(7,8,9)", 0, 0},
-        {"statements in a long comment", "# " + std::string(300, '-') + " v 1 1 1\nv 5 5 5\n", "(5,5,5)", 0, 0},
+        {"statements in a long comment", "# " + std::string(300, '-') + " v 1 1 1\nv 5 5 5\n", "(5,5,5)", 0,
+         0},
     };
     for (const Case& c : cases)
     {
@@ -189,7 +195,8 @@ TEST_F(ObjReaderTest, Materials)
     const std::string use = "mtllib m.mtl\n" + SQUARE;
     const std::vector<Case> cases = {
         {"Ns, Ni, Kd and defaults", use, "newmtl a\nNs 500\nKd 1 0 0\nnewmtl b\nNs 500\nNi 1.5\n",
-         "a[ 1,0,0,1 0.2,0.2,0.2,1 0,0,0,1 64]b[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 0.192]", "'default'=0: "},
+         "a[ 1,0,0,1 0.2,0.2,0.2,1 0,0,0,1 64]b[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 0.192]",
+         "'default'=0: "},
         {"N without a number scales what it held", use, "newmtl a\nNs\n",
          "a[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 8.32]", "'default'=0: "},
         {"map_Kd only", use, "newmtl a\nmap_Ka x.tga\nmap_Bump y.tga\nmap_Kd wood.tga\nKs 0.5 0.25 2\n",
@@ -202,7 +209,8 @@ TEST_F(ObjReaderTest, Materials)
          "a[ 1,1,1,1 0.2,0.2,0.2,1 0,0,0,1 65]", "'default'=0: "},
         {"usemtl sets the group and later groups", use + "usemtl b\nf 1 2 3\ng door\nf 2 3 4\nusemtl a\n",
          "newmtl a\nnewmtl b\n", "", "' door'=0:1 'default'=1:0 "},
-        {"unknown usemtl gives 0", use + "usemtl b\nusemtl zzz\ng d\n", "newmtl a\nnewmtl b\n", "", "' d'=0: 'default'=0: "},
+        {"unknown usemtl gives 0", use + "usemtl b\nusemtl zzz\ng d\n", "newmtl a\nnewmtl b\n", "",
+         "' d'=0: 'default'=0: "},
         {"long material names", use, "newmtl " + std::string(200, 'm') + "\n",
          std::string(200, 'm') + "[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 65]", "'default'=0: "},
     };
@@ -260,8 +268,10 @@ TEST_F(ObjReaderTest, FailedReads)
         {"unknown v statement", "vp 0 0\n", "", "glmFirstPass(): Unknown token \"vp\".\n", ""},
         {"position 0", SQUARE + "f 0 1 2\n", "", "", "glmReadOBJ() failed: face names position 0"},
         {"negative position", SQUARE + "f 1 -1 2\n", "", "", "glmReadOBJ() failed: face names position -1"},
-        {"position past the count", SQUARE + "f 1 2 5\n", "", "", "glmReadOBJ() failed: face names position 5"},
-        {"huge position", SQUARE + "f 1 2 99999999999999\n", "", "", "glmReadOBJ() failed: face names position"},
+        {"position past the count", SQUARE + "f 1 2 5\n", "", "",
+         "glmReadOBJ() failed: face names position 5"},
+        {"huge position", SQUARE + "f 1 2 99999999999999\n", "", "",
+         "glmReadOBJ() failed: face names position"},
         {"MTL missing", "mtllib none.mtl\n", "", "",
          "glmReadMTL() failed: can't open material file \"" + dir.path("none.mtl") + "\".\n"},
         {"MTL without newmtl", "mtllib m.mtl\n", "Kd 1 1 1\n", "",

@@ -94,8 +94,10 @@ TEST_F(PolyModelFileTest, ModelsAndPartLists)
     const std::vector<Case> cases = {
         {"no list: one model after the stem", "arrow.big.pmf", "", "arrow.big[]"},
         {"stem of an unreadable file", "missing.pmf", "", "missing[]"},
-        {"fallback part list", "f.pmf", "MODELS_LIST == a b\nMODEL_PART_LIST == P\nb_MODEL_PART_LIST == Q R\n" +
-                                            pLoop + "Q_PART_PLANE == XY\nQ_PART_TYPE == LINE_LOOP\n" + "R_PART_PLANE == ZY\nR_PART_TYPE == LINE_LIST\n",
+        {"fallback part list", "f.pmf",
+         "MODELS_LIST == a b\nMODEL_PART_LIST == P\nb_MODEL_PART_LIST == Q R\n" + pLoop +
+             "Q_PART_PLANE == XY\nQ_PART_TYPE == LINE_LOOP\n" +
+             "R_PART_PLANE == ZY\nR_PART_TYPE == LINE_LIST\n",
          "a[P:0:0 ]b[Q:0:0 R:2:1 ]"},
         {"a model listed twice", "t.pmf", "MODELS_LIST == \"a\n  a\"\n", "a[]a[]"},
         {"lower case plane and type leave parts out", "c.pmf",
@@ -128,10 +130,11 @@ TEST_F(PolyModelFileTest, ModelsAndPartLists)
 TEST_F(PolyModelFileTest, PartFieldsAndPoints)
 {
     std::vector<PolyModel*>& list =
-        read("f.pmf", "MODEL_PART_LIST == Z E\nZ_PART_PLANE == ZY\nZ_PART_TYPE == LINE_LOOP\nZ_PART_DEFCOORD == 5\n"
-                      "Z_PART_OFFSET == 1,2\nZ_PART_MATERIAL == wood.matdef\nZ_PART_LINE_LOOP == 1,2 1,2,3 1, 2\n"
-                      "Z_PART_TEXCOORDS == 0,1 2,3,4\n"
-                      "E_PART_PLANE == XY\nE_PART_TYPE == LINE_LIST\n");
+        read("f.pmf",
+             "MODEL_PART_LIST == Z E\nZ_PART_PLANE == ZY\nZ_PART_TYPE == LINE_LOOP\nZ_PART_DEFCOORD == 5\n"
+             "Z_PART_OFFSET == 1,2\nZ_PART_MATERIAL == wood.matdef\nZ_PART_LINE_LOOP == 1,2 1,2,3 1, 2\n"
+             "Z_PART_TEXCOORDS == 0,1 2,3,4\n"
+             "E_PART_PLANE == XY\nE_PART_TYPE == LINE_LIST\n");
     ASSERT_EQ(list.size(), 1u);
     ASSERT_EQ(list[0]->getParts().size(), 2u);
     const PolyModel::PolygonPart* z = dynamic_cast<const PolyModel::PolygonPart*>(list[0]->getParts()[0]);
@@ -169,10 +172,13 @@ TEST_F(PolyModelFileTest, ShapesToTriangles)
         {"ZY loop runs counter-clockwise in (z, y)", zy + loop + "P_PART_LINE_LOOP == 0,0 1,0 0,1\n",
          "(0,1,0)(0,0,0)(0,0,1)"},
         {"two points: no triangle", xy + loop + "P_PART_LINE_LOOP == 0,0 1,0\n", ""},
-        {"relative polyline", xy + list + "P_PART_DEFCOORD == 1\nP_PART_RELATIVE_POINTS == YES\n"
-                                          "P_PART_LINE_LIST == 0,0 1,0 0,1\n",
+        {"relative polyline",
+         xy + list +
+             "P_PART_DEFCOORD == 1\nP_PART_RELATIVE_POINTS == YES\n"
+             "P_PART_LINE_LIST == 0,0 1,0 0,1\n",
          "(1,1,3)(0,0,1)(1,0,2)"},
-        {"relative only for YES", xy + list + "P_PART_RELATIVE_POINTS == yes\nP_PART_LINE_LIST == 0,0 1,0 0,1\n",
+        {"relative only for YES",
+         xy + list + "P_PART_RELATIVE_POINTS == yes\nP_PART_LINE_LIST == 0,0 1,0 0,1\n",
          "(0,1,0)(0,0,0)(1,0,0)"},
         {"circle of four segments", xy + circle + "P_PART_NUM_SEGS == 4\nP_PART_SEG_RATIO == 1\n",
          "(0,-1,0)(1,0,0)(0,1,0)(0,1,0)(-1,0,0)(0,-1,0)"},
@@ -211,19 +217,20 @@ TEST_F(PolyModelFileTest, CircleAtTheLimitStillYieldsItsTriangles)
 TEST_F(PolyModelFileTest, GetPointsAppendsOnSuccessAndEmptiesOnFailure)
 {
     Points points = {Vector3<float>(9, 9, 9)};
-    const PolyModel::PolygonPart good("g", PolyModel::XY, Vector3<float>(), "",
-                                      {Vector3<float>(0, 0, 0), Vector3<float>(1, 0, 0), Vector3<float>(0, 1, 0)});
+    const PolyModel::PolygonPart good(
+        "g", PolyModel::XY, Vector3<float>(), "",
+        {Vector3<float>(0, 0, 0), Vector3<float>(1, 0, 0), Vector3<float>(0, 1, 0)});
     good.getPoints(points);
     EXPECT_EQ(points.size(), 4u);
-    const PolyModel::PolygonPart bad("b", PolyModel::XY, Vector3<float>(), "",
-                                     {Vector3<float>(0, 0, 0), Vector3<float>(0, 1, 0), Vector3<float>(1, 0, 0)});
+    const PolyModel::PolygonPart bad(
+        "b", PolyModel::XY, Vector3<float>(), "",
+        {Vector3<float>(0, 0, 0), Vector3<float>(0, 1, 0), Vector3<float>(1, 0, 0)});
     bad.getPoints(points);
     EXPECT_TRUE(points.empty());
     // The XZ plane exists for the geometry only, and a plane value outside the three fails.
     Points xz;
-    EXPECT_TRUE(ModelSys::triangulate(PolyModel::XZ,
-                                      {Vector3<float>(0, 0, 0), Vector3<float>(1, 0, 0), Vector3<float>(0, 0, 1)},
-                                      xz));
+    EXPECT_TRUE(ModelSys::triangulate(
+        PolyModel::XZ, {Vector3<float>(0, 0, 0), Vector3<float>(1, 0, 0), Vector3<float>(0, 0, 1)}, xz));
     EXPECT_EQ(xz.size(), 3u);
     EXPECT_FALSE(ModelSys::triangulate(static_cast<PolyModel::PLANE>(7), {}, xz));
 }

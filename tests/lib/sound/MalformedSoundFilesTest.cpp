@@ -32,12 +32,14 @@ template <class Reader> void readEach(const std::vector<Malformed>& files, const
         Testing::TempDir dir{"orvik-sound"};
         const std::string file = dir.write(std::string("file.") + extension, f.bytes);
         const Testing::ChildEnd end = Testing::runLimited(
-            [&] {
+            [&]
+            {
                 Reader reader(file.c_str());
                 reader.load();
             },
             seconds, megabytes);
-        EXPECT_TRUE(end.returned()) << "exit " << end.exitCode << ", signal " << end.signal << "\n" << end.errorOutput;
+        EXPECT_TRUE(end.returned()) << "exit " << end.exitCode << ", signal " << end.signal << "\n"
+                                    << end.errorOutput;
         EXPECT_LT(end.peakMemoryKb, megabytes * 1024);
     }
 }
@@ -59,9 +61,11 @@ TEST(MalformedSoundFiles, WAVReaderEndsCleanly)
             {"data size of 4 GB", wavWithData(0xffffffffu, "abcd")},
             {"chunk size of 4 GB before data",
              riffWave(chunk("fmt ", fmtPayload(1, 1, 8000, 8)) + "LIST" + le32(0xffffffffu) + "x")},
-            {"format chunk of 4 GB", riffWave(std::string("fmt ") + le32(0xfffffff0u) + fmtPayload(1, 1, 8000, 8))},
+            {"format chunk of 4 GB",
+             riffWave(std::string("fmt ") + le32(0xfffffff0u) + fmtPayload(1, 1, 8000, 8))},
             {"many empty chunks", riffWave(chunk("fmt ", fmtPayload(1, 1, 8000, 8)) +
-                                           [] {
+                                           []
+                                           {
                                                std::string chunks;
                                                for (int i = 0; i < 100000; ++i)
                                                    chunks += chunk("junk", "");

@@ -92,8 +92,8 @@ TEST_F(GLSLFixture, ProgramFromADefinitionWithCodeAndAGlslFileDrawsItsColour)
 
 TEST_F(GLSLFixture, ProgramFromAPrgFileDrawsItsColour)
 {
-    write("sky.prg", std::string("sky_SHADERS == \"pass.VS\n  paint.FS\"\n") + "pass.VS_CODE == \"" + PASS_VS +
-                         "\"\n" + "paint.FS_CODE == \"" + COLOUR_FS + "\"\n" +
+    write("sky.prg", std::string("sky_SHADERS == \"pass.VS\n  paint.FS\"\n") + "pass.VS_CODE == \"" +
+                         PASS_VS + "\"\n" + "paint.FS_CODE == \"" + COLOUR_FS + "\"\n" +
                          "sky_PARAMS == \"colour:4f=0,0,1,1\"\n");
     MatSys::I_ShaderProgram* program = programs->get("sky.prg", true);
     ASSERT_NE(program, nullptr);
@@ -102,9 +102,9 @@ TEST_F(GLSLFixture, ProgramFromAPrgFileDrawsItsColour)
 
 TEST_F(GLSLFixture, DefinitionParametersWinOverGivenOnes)
 {
-    const std::string cfg = write("p.cfg", std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
-                                               "\"\nf.FS_CODE == \"" + COLOUR_FS +
-                                               "\"\np_PARAMS == colour:4f=1,0,0,1\n");
+    const std::string cfg =
+        write("p.cfg", std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
+                           "\"\nf.FS_CODE == \"" + COLOUR_FS + "\"\np_PARAMS == colour:4f=1,0,0,1\n");
     MatSys::ShaderParams given = paramsOf({"colour:4f=0,1,0,1", "other:1f=2"});
     MatSys::I_ShaderProgram* program = programs->add("p", given, cfg);
     ASSERT_NE(program, nullptr);
@@ -142,9 +142,9 @@ TEST_F(GLSLFixture, UnknownParameterBeforeTheColourDoesNotStopIt)
 
 TEST_F(GLSLFixture, OwnParametersAreSentOnlyWhenTheyMayDiffer)
 {
-    const std::string cfg = write("p.cfg", std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
-                                               "\"\nf.FS_CODE == \"" + COLOUR_FS +
-                                               "\"\np_PARAMS == colour:4f=0,1,0,1\n");
+    const std::string cfg =
+        write("p.cfg", std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
+                           "\"\nf.FS_CODE == \"" + COLOUR_FS + "\"\np_PARAMS == colour:4f=0,1,0,1\n");
     MatSys::I_ShaderProgram* program = programs->add("p", MatSys::ShaderParams(), cfg);
     ASSERT_NE(program, nullptr);
     EXPECT_EQ(draw(program, nullptr), GREEN);
@@ -166,9 +166,10 @@ TEST_F(GLSLFixture, OwnParametersAreSentOnlyWhenTheyMayDiffer)
 TEST_F(GLSLFixture, UniformArrayIsFoundByItsPlainName)
 {
     const std::string cfg = write(
-        "p.cfg", std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
-                     "\"\nf.FS_CODE == \"uniform vec4 parts[2]; void main() { gl_FragColor = parts[0] + parts[1]; }\""
-                     "\np_PARAMS == parts:4fv=1,0,0,1, 0,0,1,0\n");
+        "p.cfg",
+        std::string("p_SHADERS == v.VS f.FS\nv.VS_CODE == \"") + PASS_VS +
+            "\"\nf.FS_CODE == \"uniform vec4 parts[2]; void main() { gl_FragColor = parts[0] + parts[1]; }\""
+            "\np_PARAMS == parts:4fv=1,0,0,1, 0,0,1,0\n");
     MatSys::I_ShaderProgram* program = programs->add("p", MatSys::ShaderParams(), cfg);
     ASSERT_NE(program, nullptr);
     bool answer = false;
@@ -205,10 +206,11 @@ TEST_F(GLSLFixture, SamplerParameterPicksTheTextureUnit)
 
 TEST_F(GLSLFixture, ProgramIsLinkedFromTheShadersThatCanBeMade)
 {
-    const std::string cfg = write("p.cfg", std::string("p_SHADERS == v.VS missing.FS f.FS nameless\n") +
-                                               "v.VS_CODE == \"" + PASS_VS + "\"\nf.FS_CODE == \"" + COLOUR_FS +
-                                               "\"\np_PARAMS == colour:4f=1,0,0,1\n"
-                                               "q_SHADERS == none.VS\n");
+    const std::string cfg =
+        write("p.cfg", std::string("p_SHADERS == v.VS missing.FS f.FS nameless\n") + "v.VS_CODE == \"" +
+                           PASS_VS + "\"\nf.FS_CODE == \"" + COLOUR_FS +
+                           "\"\np_PARAMS == colour:4f=1,0,0,1\n"
+                           "q_SHADERS == none.VS\n");
     MatSys::I_ShaderProgram* program = programs->add("p", MatSys::ShaderParams(), cfg);
     ASSERT_NE(program, nullptr);
     EXPECT_EQ(draw(program, nullptr), RED);
@@ -218,10 +220,11 @@ TEST_F(GLSLFixture, ProgramIsLinkedFromTheShadersThatCanBeMade)
 
 TEST_F(GLSLFixture, ShaderThatDoesNotCompileOrProgramThatDoesNotLinkIsNull)
 {
-    const std::string cfg = write("p.cfg", std::string("bad_SHADERS == v.VS broken.FS\n") + "v.VS_CODE == \"" +
-                                               PASS_VS + "\"\nbroken.FS_CODE == \"void main() { oops }\"\n" +
-                                               "unlinked_SHADERS == v.VS lonely.FS\n" +
-                                               "lonely.FS_CODE == \"vec4 f(); void main() { gl_FragColor = f(); }\"\n");
+    const std::string cfg =
+        write("p.cfg", std::string("bad_SHADERS == v.VS broken.FS\n") + "v.VS_CODE == \"" + PASS_VS +
+                           "\"\nbroken.FS_CODE == \"void main() { oops }\"\n" +
+                           "unlinked_SHADERS == v.VS lonely.FS\n" +
+                           "lonely.FS_CODE == \"vec4 f(); void main() { gl_FragColor = f(); }\"\n");
     EXPECT_EQ(shaders->add("broken.FS", cfg), nullptr);
     EXPECT_NE(shaders->add("lonely.FS", cfg), nullptr);
     // The broken shader is left out, so the program links from the vertex shader alone.
@@ -242,7 +245,7 @@ TEST_F(GLSLFixture, ShaderNamesDecideTypeAndFile)
     {
         const char* name;
         bool made;
-    } cases[] = {{"lamp.VS.glsl", true},   {"lamp.glsl", false},          {"empty.FS.glsl", false},
+    } cases[] = {{"lamp.VS.glsl", true},     {"lamp.glsl", false},         {"empty.FS.glsl", false},
                  {"missing.FS.glsl", false}, {"def.FS.shader", false},     {"def.shader", false},
                  {"shared.FS", false},       {"nothing.FS.shader", false}, {"plain.VS", false}};
     for (const auto& c : cases)

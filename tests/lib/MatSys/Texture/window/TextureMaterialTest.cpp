@@ -12,6 +12,10 @@
 #include "MatSys/ShaderProgramStore.h"
 #include "MatSys/TextureMaker.h"
 #include "MatSys/TextureStore.h"
+#include "Render/OGL/RenderQueue.h"
+#include "Render/OGL/VertexArray.h"
+#include "maths/Orientation.h"
+#include "models/Mesh.h"
 #include "TextureFiles.h"
 #include "support/GLContext.h"
 #include "support/TempDir.h"
@@ -19,6 +23,19 @@
 namespace
 {
 using Testing::Pixel;
+typedef MathStuff::Vector3<float> V3;
+
+// A unit square of two triangles, each vertex u, v, x, y, z.
+void fillTexturedSquare(Render::I_VertexArray& array)
+{
+    array.defineTextureInfo(2, Render::I_VertexArray::FLOAT);
+    array.defineVertexInfo(3, Render::I_VertexArray::FLOAT);
+    const float v[6][5] = {{0, 0, 0, 0, 0}, {1, 0, 1, 0, 0}, {1, 1, 1, 1, 0},
+                           {0, 0, 0, 0, 0}, {1, 1, 1, 1, 0}, {0, 1, 0, 1, 0}};
+    array.beginUsing();
+    array.putData(v, sizeof v, 0);
+    array.endUsing();
+}
 
 // Materials from a materials configuration, their textures loaded through the store from beside it.
 class TextureMaterial : public ::testing::Test
@@ -69,17 +86,22 @@ protected:
     std::unique_ptr<MatSys::MaterialMaker> materials;
 };
 
-TEST_F(TextureMaterial, BoundTextureDrawsItsTexelsExactly)
+TEST_F(TextureMaterial, DrawnThroughTheRenderQueueItShowsItsTexelsExactly)
 {
     std::unique_ptr<MatSys::Material> wall = material("WALL");
     ASSERT_NE(nullptr, wall);
     ASSERT_EQ(1u, wall->getTextures().size());
     EXPECT_EQ(textures->get("odd.NCMP.NEAR.NMIP.tga", false), wall->getTextures()[0].second);
 
+    OGL::VertexArray array(6 * 5 * sizeof(float));
+    fillTexturedSquare(array);
+    const ModelSys::Mesh square(&array, 0, 6, nullptr);
+    // The square stretched over 5 × 3 cells: one texel a cell.
+    const MathStuff::Orientation<float> placement(V3(0, 0, 0), V3(0, 0, 1), V3(0, 1, 0),
+                                                  V3(5 * CELL, 3 * CELL, 1));
     glColor4ub(255, 255, 255, 255);
-    wall->beginUsing();
-    TextureFiles::drawTexelQuad(5, 3);
-    wall->endUsing();
+    Render::OGL::RenderQueue queue;
+    queue.add(placement, &square, wall.get());
 
     const std::vector<Pixel> image = TextureFiles::oddImage();
     for (int y = 0; y < 3; ++y)

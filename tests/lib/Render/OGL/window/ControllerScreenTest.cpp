@@ -103,6 +103,8 @@ TEST_F(ControllerGL, RenderBuffersThatCannotBeMadeAreNull)
 TEST_F(ControllerGL, RenderBufferWithATextureAndAColourKindIsFatal)
 {
     ASSERT_GT(OGL::RenderBuffer::getMaxSize(), 8);
+    // The driver runs threads of its own: the dying child starts afresh instead of being forked.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(OGL::RenderBuffer(8, 8, Render::I_RenderBuffer::RBUF_RGB, 5),
                  "^ABORT: Func:OGL::RenderBuffer::RenderBuffer\\(int, int, Render::I_RenderBuffer::RBType, "
                  "MatSys::TextureID\\) File:lib/Render/OGL/RenderBuffer Line: 53\n"

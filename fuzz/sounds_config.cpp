@@ -1,0 +1,96 @@
+// The sounds configuration: the sound manager reads its file over the override store with the silent
+// controller and is then driven by a script. Parts (cut at FuzzFiles::PART_SEPARATOR): the sounds file,
+// the settings file of the override store, the script. Script lines: "p NAME VOLUME PITCH" plays an
+// effect (the name is the first word), "s NAME" stops one ("ALL" stops all), "m NAME" sets the music
+// (also "m" alone), "M NAME" raises a MUSIC event, "e" / "E" turns effects on or off.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CFG/Overrides.h"
+#include "EventScript.h"
+#include "ExpectedFatalReport.h"
+#include "FuzzFiles.h"
+#include "Game/SoundManager.h"
+#include "events/EventBus.h"
+#include "events/EventTypes.h"
+#include "events/EventWithString.h"
+#include "events/Event_Sound.h"
+#include "sound/NullSoundController.h"
+
+namespace
+{
+EVT::EventBus& bus()
+{
+    return Util::Singleton<EVT::EventBus>::instance();
+}
+
+void drive(Game::SoundManager& manager, const EventScript::Command& c)
+{
+    switch (c.letter)
+    {
+    case 'p':
+    case 's':
+    {
+        std::istringstream in(c.text);
+        std::string name;
+        long volume = 0;
+        long pitch = 0;
+        in >> name >> volume >> pitch;
+        EVT::Event_Sound event(EVT::EVENT_SOUND, name, c.letter == 'p', static_cast<int>(volume),
+                               static_cast<int>(pitch));
+        bus().raiseEvent(&event, false);
+        break;
+    }
+    case 'S':
+    {
+        // A SOUND event raised by name, as a configured input action raises it.
+        EVT::EventWithString event(EVT::EVENT_SOUND, c.text);
+        bus().raiseEvent(&event, false);
+        break;
+    }
+    case 'm':
+        manager.setMusic(c.text);
+        break;
+    case 'M':
+    {
+        EVT::EventWithString event(EVT::EVENT_MUSIC, c.text);
+        bus().raiseEvent(&event, false);
+        break;
+    }
+    case 'e':
+    case 'E':
+        manager.setEffects(c.letter == 'e');
+        break;
+    default:
+        break;
+    }
+}
+
+void readAndDrive(const std::string& file, const std::string& settings, const std::string& script)
+{
+    CFG::Info* overrides = CFG::getDefaultOverrides();
+    overrides->reset();
+    overrides->addConfig(settings);
+    {
+        Sound::NullSoundController silent;
+        Game::SoundManager manager(&silent, file);
+        manager.setEffects(true);
+        EventScript::run(script, [&](const EventScript::Command& c) { drive(manager, c); });
+    }
+    overrides->reset();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input = FuzzFiles::text(data, size);
+    const std::vector<std::string> pieces = FuzzFiles::parts(input, 3);
+    const std::string file = FuzzFiles::writePart(pieces, 0, "sounds.cfg");
+    const std::string settings = FuzzFiles::writePart(pieces, 1, "settings.cfg");
+    const std::string script = pieces.size() > 2 ? pieces[2] : std::string();
+    FuzzReport::run([&] { readAndDrive(file, settings, script); });
+    return 0;
+}
