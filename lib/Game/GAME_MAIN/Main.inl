@@ -34,8 +34,9 @@ int main(int argc, char** argv)
     const CFG::InfoParser* parser = CFG::parser();
     // The game manager listens for the window's size, which the window application reports as it opens.
     Game::GameManager gameManager(parser->getNumber<int>("FRAME_RATE"), parser->getNumber<int>("FRAME_SKIP"));
-    Game::GLFWApp windowApp(c_title, parser->getNumber<int>("SCREEN_WIDTH"), parser->getNumber<int>("SCREEN_HEIGHT"),
-                            isYes("FULLSCREEN_ON"), parser->getNumber<unsigned long>("CLEAR_COLOR"), true,
+    Game::GLFWApp windowApp(c_title, parser->getNumber<int>("SCREEN_WIDTH"),
+                            parser->getNumber<int>("SCREEN_HEIGHT"), isYes("FULLSCREEN_ON"),
+                            parser->getNumber<unsigned long>("CLEAR_COLOR"), true,
                             parser->getNumber<float>("GAME_SPEED"));
     gameManager.setWindowApp(&windowApp);
     OGL::Controller renderController(Game::initialViewData());

@@ -50,7 +50,8 @@ public:
 
 TEST(GameView, CameraComesFromThreeOrTwoNumbersAndIsZeroOtherwise)
 {
-    OrvikTest::Config config(Keys{{"CAMERA_XYZ", "10,20"}, {"CAMERA_FACE", "0, 0, -1"}, {"GAME_VIEW_BOX", "10,20,50,50"}});
+    OrvikTest::Config config(
+        Keys{{"CAMERA_XYZ", "10,20"}, {"CAMERA_FACE", "0, 0, -1"}, {"GAME_VIEW_BOX", "10,20,50,50"}});
     Orvik::GameView view(nullptr);
     const MathStuff::Orientation<float>& camera = view.getCamera();
     EXPECT_EQ(10.0f, camera.position.x);
@@ -74,8 +75,12 @@ TEST(GameView, CameraComesFromThreeOrTwoNumbersAndIsZeroOtherwise)
 
 TEST(GameView, EachFrameSetsTheViewOverTheBoxAndRestoresItWithSettingsReadOnce)
 {
-    OrvikTest::Config config(Keys{{"MIN_Z", "-5"}, {"MAX_Z", "50"}, {"VSYNC_ON", "1"}, {"IS_3D", "y"},
-                                  {"GAME_VIEW_BOX", "0,0,50,100"}, {"CAMERA_XYZ", "1,2,3"}});
+    OrvikTest::Config config(Keys{{"MIN_Z", "-5"},
+                                  {"MAX_Z", "50"},
+                                  {"VSYNC_ON", "1"},
+                                  {"IS_3D", "y"},
+                                  {"GAME_VIEW_BOX", "0,0,50,100"},
+                                  {"CAMERA_XYZ", "1,2,3"}});
     StackingRenderController controller;
     Game::GameManager manager(50, 0);
     manager.setRenderController(&controller);

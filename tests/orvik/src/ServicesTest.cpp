@@ -136,7 +136,8 @@ TEST(InitLogicDeathTest, AGraphicThatCannotBeMadeEndsTheProgramNamingItsKind)
     {
         const char* key;
         const char* kind;
-    } cases[] = {{"PLAYER_MODEL_FILE", "PLAYER"}, {"WALL_MODEL_NAME", "WALL"}, {"FOOTPRINT_MODEL_FILE", "FOOTPRINT"}};
+    } cases[] = {
+        {"PLAYER_MODEL_FILE", "PLAYER"}, {"WALL_MODEL_NAME", "WALL"}, {"FOOTPRINT_MODEL_FILE", "FOOTPRINT"}};
     for (const auto& c : cases)
     {
         EXPECT_DEATH(

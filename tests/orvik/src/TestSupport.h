@@ -27,7 +27,10 @@ public:
     Config(const Config&) = delete;
     Config& operator=(const Config&) = delete;
 
-    void set(const std::string& key, const std::string& value) { CFG::getDefaultOverrides()->add(key, value); }
+    void set(const std::string& key, const std::string& value)
+    {
+        CFG::getDefaultOverrides()->add(key, value);
+    }
 };
 
 // A view with a fixed box.

@@ -143,8 +143,9 @@ TEST(BundledGame, EachKeyAndTheButtonRaiseTheirMovesOverTheWindowAndAroundTheTok
         EVT::Event_Mouse move(EVT::EVENT_MOUSE, at.x, at.y, 0, 0, false);
         EVT::EventBus::instance().raiseEvent(&move, false);
         ASSERT_EQ(at.x, mouse->getX());
-        for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_LEFT,
-                                   Devices::Keyboard::KEY_RIGHT, Devices::Keyboard::KEY_SPACE, Devices::Keyboard::KEY_ESC})
+        for (unsigned char code :
+             {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_LEFT,
+              Devices::Keyboard::KEY_RIGHT, Devices::Keyboard::KEY_SPACE, Devices::Keyboard::KEY_ESC})
             game.key(code);
         EVT::Event_Mouse click(EVT::EVENT_MOUSE, at.x, at.y, 0, 1, true);
         EVT::EventBus::instance().raiseEvent(&click, false);
@@ -153,9 +154,9 @@ TEST(BundledGame, EachKeyAndTheButtonRaiseTheirMovesOverTheWindowAndAroundTheTok
         EVT::EventBus::instance().raiseEvent(&up, false);
         game.running->getView()->preUpdate(1.0f);
     }
-    const std::vector<std::string> once = {"MOVE_UP:MOVE_UP",       "MOVE_DOWN:MOVE_DOWN", "MOVE_LEFT:MOVE_LEFT",
-                                           "MOVE_RIGHT:MOVE_RIGHT", "START_MOVE:START_MOVE", "PAUSE:PAUSE",
-                                           "MOVE_TO_MOUSE:MOVE_TO_MOUSE"};
+    const std::vector<std::string> once = {
+        "MOVE_UP:MOVE_UP",       "MOVE_DOWN:MOVE_DOWN", "MOVE_LEFT:MOVE_LEFT",        "MOVE_RIGHT:MOVE_RIGHT",
+        "START_MOVE:START_MOVE", "PAUSE:PAUSE",         "MOVE_TO_MOUSE:MOVE_TO_MOUSE"};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
     EXPECT_EQ(twice, actions.lines());
@@ -185,8 +186,8 @@ TEST(BundledGame, TheMenuInputLoadsItsRowsAndMovesSelectsAndLeaves)
     EVT::EventBus::instance().raiseEvent(&activate, false);
     Testing::RecordingConsumer actions(
         {EVT::EVENT_MENU_PREV_ITEM, EVT::EVENT_MENU_NEXT_ITEM, EVT::EVENT_MENU_SELECT, EVT::EVENT_MENU_EXIT});
-    for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_RETURN,
-                               Devices::Keyboard::KEY_ESC})
+    for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN,
+                               Devices::Keyboard::KEY_RETURN, Devices::Keyboard::KEY_ESC})
     {
         EVT::Event_Key press(EVT::EVENT_KEY, code, true, 0);
         menu.onInput(&press);
