@@ -1,5 +1,5 @@
-// The program's entry point, brought into the game's main source, which also enters the game's event
-// names before it runs.
+// The program's entry point. The program is built from it and the game's main source, which enters the
+// game's event names before main runs.
 #include <string>
 #include <vector>
 
