@@ -15,7 +15,7 @@
 #include "input/InputController.h"
 #include "orvik/src/GameView.h"
 #include "orvik/src/Globals.h"
-#include "support/FakeRenderController.h"
+#include "support/MemoryRenderController.h"
 
 namespace
 {
@@ -33,19 +33,6 @@ public:
               const std::string&) override
     {
     }
-};
-
-// Keeps a real stack of view data, so that a frame can be checked to leave the view as it found it.
-class StackingRenderController : public Testing::FakeRenderController
-{
-public:
-    void pushViewData() override { stack.push_back(current); }
-    void popViewData() override
-    {
-        current = stack.back();
-        stack.pop_back();
-    }
-    std::vector<Render::ViewData> stack;
 };
 
 TEST(GameView, CameraComesFromThreeOrTwoNumbersAndIsZeroOtherwise)
@@ -81,7 +68,7 @@ TEST(GameView, EachFrameSetsTheViewOverTheBoxAndRestoresItWithSettingsReadOnce)
                                   {"IS_3D", "y"},
                                   {"GAME_VIEW_BOX", "0,0,50,100"},
                                   {"CAMERA_XYZ", "1,2,3"}});
-    StackingRenderController controller;
+    Testing::MemoryRenderController controller;
     Game::GameManager manager(50, 0);
     manager.setRenderController(&controller);
     Orvik::globals().gameManager = &manager;

@@ -29,25 +29,12 @@
 #include "orvik/src/Globals.h"
 #include "orvik/src/MyEvents.h"
 #include "orvik/src/ScreenAreaRenderer.h"
-#include "support/FakeRenderController.h"
-#include "support/MemoryVertexArray.h"
+#include "support/MemoryRenderController.h"
 #include "support/RecordingConsumer.h"
-#include "support/RecordingRenderQueue.h"
 
 namespace
 {
 Orvik::RegisterMyEvents s_registerForTests;
-
-class MemoryRenderController : public Testing::FakeRenderController
-{
-public:
-    Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override
-    {
-        return new Testing::MemoryVertexArray(bytes, writeOnly, nullptr);
-    }
-    Render::I_RenderQueue* getRenderQueue() override { return &queue; }
-    Testing::RecordingRenderQueue queue;
-};
 
 // Runs in the data folder, as the play command does.
 struct BundledGame
@@ -93,7 +80,7 @@ struct BundledGame
     }
 
     std::string previous;
-    MemoryRenderController controller;
+    Testing::MemoryRenderController controller;
     Game::GameManager manager;
     std::unique_ptr<Game::LogicController> logic;
     Orvik::GameLogic* running = nullptr;
