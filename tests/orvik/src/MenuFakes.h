@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "Game/GameManager.h"
 #include "MatSys/I_Color.h"
+#include "TestSupport.h"
 #include "fonts/I_Font.h"
 #include "fonts/I_FontManager.h"
 #include "input/I_ScreenAreaRenderer.h"
+#include "input/InputController.h"
+#include "orvik/src/Globals.h"
+#include "orvik/src/MenuView.h"
+#include "support/FakeRenderController.h"
 
 namespace MenuTest
 {
@@ -123,4 +129,33 @@ public:
     }
     Geom::Rect<int> box{0, 0, 800, 600};
 };
+// The services a menu view takes from the globals record, given back at the end.
+struct Services
+{
+    explicit Services(const std::map<std::string, std::string>& extra = {}) : config(menuKeys()), manager(60, 0)
+    {
+        for (const auto& key : extra)
+            config.set(key.first, key.second);
+        manager.setRenderController(&render);
+        Orvik::globals().gameManager = &manager;
+        Orvik::globals().fontManager = &fonts;
+    }
+    ~Services()
+    {
+        Orvik::globals().gameManager = nullptr;
+        Orvik::globals().fontManager = nullptr;
+    }
+
+    Orvik::MenuView* makeView(const Menu::MenuPage* page)
+    {
+        return new Orvik::MenuView(new Input::InputController("MENU", &areas), page);
+    }
+
+    OrvikTest::Config config;
+    Testing::FakeRenderController render;
+    Game::GameManager manager;
+    RecordingFontManager fonts;
+    BoxAreaRenderer areas;
+};
+
 } // namespace MenuTest

@@ -36,35 +36,6 @@ private:
     std::string option;
 };
 
-// The services a menu view takes from the globals record, given back at the end.
-struct Services
-{
-    explicit Services(const Keys& extra = {}) : config(MenuTest::menuKeys()), manager(60, 0)
-    {
-        for (const auto& key : extra)
-            config.set(key.first, key.second);
-        manager.setRenderController(&render);
-        Orvik::globals().gameManager = &manager;
-        Orvik::globals().fontManager = &fonts;
-    }
-    ~Services()
-    {
-        Orvik::globals().gameManager = nullptr;
-        Orvik::globals().fontManager = nullptr;
-    }
-
-    Orvik::MenuView* makeView(const Menu::MenuPage* page)
-    {
-        return new Orvik::MenuView(new Input::InputController("MENU", &areas), page);
-    }
-
-    OrvikTest::Config config;
-    Testing::FakeRenderController render;
-    Game::GameManager manager;
-    MenuTest::RecordingFontManager fonts;
-    MenuTest::BoxAreaRenderer areas;
-};
-
 // The font's shape is read once per process, so cases that need another shape run in a process of their
 // own; it passes when the checks in it did. The child's reports are not shown: ORVIK_TEST_IN_PROCESS=1
 // runs the checks in the test's own process instead (one such test at a time) to read them.
@@ -97,7 +68,7 @@ TEST(MenuView, FontSizeIsTheFirstListedSizeNotBelowTheWantedShareOfTheHeight)
     inFreshProcess(
         []
         {
-            Services services;
+            MenuTest::Services services;
             Menu::MenuPage page(0);
             {
                 Orvik::MenuView* view = services.makeView(&page);
@@ -130,7 +101,7 @@ TEST(MenuView, RowsRunDownFromTheConfiguredPlaceAndRecordTheirBoxes)
         []
         {
             // 4 percent of 600 asks for 24 exactly.
-            Services services(Keys{{"MENU_FONT_SIZE_PER", "4"}});
+            MenuTest::Services services(Keys{{"MENU_FONT_SIZE_PER", "4"}});
             Menu::MenuPage page(0);
             page.addItem(new Item("Quit", 0));
             page.addItem(new Item("Resume", 1, "On"));
@@ -192,7 +163,7 @@ TEST(MenuView, AFontThatCannotBeMadeIsFatal)
 {
     EXPECT_DEATH(
         {
-            Services services;
+            MenuTest::Services services;
             services.fonts.refuse = true;
             Menu::MenuPage page(0);
             services.makeView(&page);
@@ -206,7 +177,7 @@ TEST(MenuView, ASizeListWithoutSizesIsFatal)
     for (const char* sizes : {"", " , ,"})
         EXPECT_DEATH(
             {
-                Services services(Keys{{"MENU_FONT_SIZES", sizes}});
+                MenuTest::Services services(Keys{{"MENU_FONT_SIZES", sizes}});
                 Menu::MenuPage page(0);
                 services.makeView(&page);
             },
