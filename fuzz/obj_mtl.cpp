@@ -1,11 +1,11 @@
-// Feeds arbitrary bytes to the OBJ/MTL reader: the bytes up to the first zero byte are an OBJ file, the
-// rest the MTL file "f.mtl" beside it. Whatever it reads must hold only indices inside its own arrays,
-// and the transformations must run over it.
+// Feeds arbitrary bytes to the OBJ/MTL reader. Parts (cut at "\n~~~~\n"): the OBJ file "f.obj", the MTL
+// file "f.mtl" beside it. Whatever it reads must hold only indices inside its own arrays, and the
+// transformations must run over it.
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
+#include <vector>
+
+#include "FuzzFiles.h"
 
 #include "models/ObjReader.h"
 
@@ -15,15 +15,6 @@ void check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
 }
 
 void checkRecord(const ModelSys::_GLMscene* scene)
@@ -48,18 +39,9 @@ void checkRecord(const ModelSys::_GLMscene* scene)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
-    static const std::string dir = "/tmp/orvik-fuzz-obj-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    size_t split = 0;
-    while (split < size && data[split] != 0)
-        ++split;
-    const std::string obj = dir + "/f.obj";
-    const std::string mtl = dir + "/f.mtl";
-    std::remove(mtl.c_str());
-    if (!writeFile(obj, data, split))
-        return 0;
-    if (split < size && !writeFile(mtl, data + split + 1, size - split - 1))
-        return 0;
+    const std::vector<std::string> pieces = FuzzFiles::parts(FuzzFiles::text(data, size), 2);
+    const std::string obj = FuzzFiles::writePart(pieces, 0, "f.obj");
+    FuzzFiles::writePart(pieces, 1, "f.mtl");
     ModelSys::_GLMscene* scene = ModelSys::glmReadOBJ(obj.c_str());
     if (scene == nullptr)
         return 0;

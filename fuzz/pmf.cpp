@@ -2,20 +2,18 @@
 // loader over vertex arrays in memory. Every write must land inside the array it was made for and every
 // mesh must cover a range of its array.
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-#include "../tests/support/MemoryVertexArray.h"
+#include "FuzzFiles.h"
 #include "models/Mesh.h"
 #include "models/MeshStore.h"
 #include "models/MeshStoreIterator.h"
 #include "models/ModelFileLoaderPMF.h"
 #include "models/PolyModel.h"
 #include "models/PolyModelFile.h"
+#include "support/MemoryVertexArray.h"
 
 namespace
 {
@@ -23,15 +21,6 @@ void check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
 }
 
 void readParts(const std::string& path)
@@ -78,11 +67,8 @@ void load(const std::string& dir)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
-    static const std::string dir = "/tmp/orvik-fuzz-pmf-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    if (!writeFile(dir + "/f.pmf", data, size))
-        return 0;
-    readParts(dir + "/f.pmf");
-    load(dir);
+    const std::string path = FuzzFiles::dir().write("f.pmf", FuzzFiles::text(data, size));
+    readParts(path);
+    load(FuzzFiles::dir().path(""));
     return 0;
 }

@@ -2,12 +2,10 @@
 // meshes. However the file nests or repeats its assemblies, making the tree must end, stay within the
 // maker's bounds and leave a tree whose parent links agree with its children.
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
-#include <vector>
+
+#include "FuzzFiles.h"
 
 #include "models/CompositeModel.h"
 #include "models/Mesh.h"
@@ -23,15 +21,6 @@ void check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-bool writeFile(const std::string& path, const std::uint8_t* data, size_t size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
 }
 
 // Loads nothing: the files an assembly requires are only counted as tried.
@@ -63,14 +52,11 @@ int countTree(const ModelSys::Model* model, int depth)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
-    static const std::string dir = "/tmp/orvik-fuzz-tdm-" + std::to_string(::getpid());
-    std::filesystem::create_directories(dir);
-    if (!writeFile(dir + "/t.tdm", data, size))
-        return 0;
+    FuzzFiles::dir().write("t.tdm", FuzzFiles::text(data, size));
     ModelSys::MeshStore meshes(nullptr);
     for (const char* name : {"a", "b", "c", "t", "wall", "door", "roof"})
         meshes.add(name, new ModelSys::Mesh(nullptr, 0, 3, nullptr));
-    NoLoader loader(&meshes, dir);
+    NoLoader loader(&meshes, FuzzFiles::dir().path(""));
     ModelSys::ModelFileManager manager(&loader);
     ModelSys::ModelMaker maker(&manager);
     for (const char* modelName : {"", "door"})

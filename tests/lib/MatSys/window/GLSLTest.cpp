@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "GLDrawing.h"
+#include "MatSys/Material.h"
 #include "MatSys/ShaderMaker.h"
 #include "MatSys/ShaderParams.h"
 #include "MatSys/ShaderProgram.h"
 #include "MatSys/ShaderProgramMaker.h"
 #include "MatSys/ShaderProgramStore.h"
 #include "MatSys/ShaderStore.h"
+#include "QueueQuad.h"
 #include "support/TempDir.h"
 
 using Testing::Pixel;
@@ -45,26 +47,31 @@ protected:
         shaders.reset(new MatSys::ShaderStore(shaderMaker.get()));
         programMaker.reset(new MatSys::OGL::ShaderProgramMaker(shaders.get(), dir->dir()));
         programs.reset(new MatSys::ShaderProgramStore(programMaker.get()));
+        quad.reset(new Testing::QueueQuad());
     }
 
     void TearDown() override
     {
         // Objects of the context go before it.
+        quad.reset();
         programs.reset();
         shaders.reset();
     }
 
     std::string write(const std::string& name, const std::string& text) { return dir->write(name, text); }
 
-    // The colour a program draws over a black screen.
+    // The colour a square drawn through the render queue with a material of the program and params has
+    // over a black screen. The answer of the program is asked for before, by using it once on its own.
     Pixel draw(MatSys::I_ShaderProgram* program, const MatSys::ShaderParams* params, bool* answer = nullptr)
     {
-        Testing::clearTo(0, 0, 0);
-        const bool began = program->beginUsing(params);
         if (answer != nullptr)
-            *answer = began;
-        Testing::drawFullQuad();
-        program->endUsing();
+        {
+            *answer = program->beginUsing(params);
+            program->endUsing();
+        }
+        Testing::clearTo(0, 0, 0);
+        MatSys::Material material(program, params);
+        quad->draw(&material);
         return Testing::opaque(gl->readPixel(8, 8));
     }
 
@@ -74,6 +81,7 @@ protected:
     std::unique_ptr<MatSys::ShaderStore> shaders;
     std::unique_ptr<MatSys::OGL::ShaderProgramMaker> programMaker;
     std::unique_ptr<MatSys::ShaderProgramStore> programs;
+    std::unique_ptr<Testing::QueueQuad> quad;
 };
 
 TEST_F(GLSLFixture, ProgramFromADefinitionWithCodeAndAGlslFileDrawsItsColour)

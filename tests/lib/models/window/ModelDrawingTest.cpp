@@ -24,6 +24,7 @@
 #include "models/ModelFileLoaderAll.h"
 #include "models/ModelFileManager.h"
 #include "models/ModelMaker.h"
+#include "models/ModelSystemFacade.h"
 #include "support/GLContext.h"
 #include "support/TempDir.h"
 
@@ -205,5 +206,45 @@ TEST_F(ModelDrawing, AModelStillDrawsAfterAnotherFileIsLoaded)
     EXPECT_EQ(at(42, 22), RED);
     draw(second.get(), 80, 20);
     EXPECT_EQ(at(85, 25), GREEN);
+}
+} // namespace
+
+namespace
+{
+TEST_F(ModelDrawing, TheFacadeLoadsAndDrawsEveryKindOfFile)
+{
+    const unsigned char yellow[4 * 3] = {255, 255, 0, 255, 255, 0, 255, 255, 0, 255, 255, 0};
+    ASSERT_TRUE(Media::TGA::saveToFile(dir.path("check.NCMP.tga").c_str(), 2, 2, 24, yellow));
+    dir.write("tex.mtl", "newmtl skin\nmap_Kd check.NCMP.tga\n");
+    dir.write("tex.obj",
+              "mtllib tex.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+              "usemtl skin\nf 1/1 2/2 3/3 4/4\n");
+    dir.write("scene.tdm",
+              "REQUIRES == shapes.pmf\nPARTS == pair , m.sq:3,0\npair_PARTS == m.sq , m.tri:0,2\n");
+    const std::string config = dir.write("materials.cfg", "\n");
+    ModelSys::ModelSystemFacade facade(dir.dir(), config, &controller, new MatSys::SW::ShaderProgramMaker());
+    facade.setFacadeOwnsModels(true);
+    ModelSys::Model* shapes = facade.makeViaModelFile("m", "shapes.pmf");
+    ModelSys::Model* face = facade.makeViaModelFile("face.default", "face.obj");
+    ModelSys::Model* textured = facade.makeViaModelFile("tex.default", "tex.obj");
+    ModelSys::Model* scene = facade.makeViaSingleModelTDM("scene.tdm");
+    facade.setFacadeOwnsModels(false);
+    clear();
+    draw(shapes, 5, 5);    // square x 5-15, triangle x 25-35
+    draw(face, 45, 5);     // x 45-55
+    draw(textured, 65, 5); // x 65-75
+    draw(scene, 5, 50);    // squares x 5-15 and 35-45, triangle y 70-80
+    EXPECT_EQ(at(10, 10), RED);
+    EXPECT_EQ(at(27, 7), RED);
+    EXPECT_EQ(at(20, 10), BLUE);
+    EXPECT_EQ(at(50, 10), GREEN);
+    EXPECT_EQ(at(70, 10), (Pixel{255, 255, 0, 255}));
+    EXPECT_EQ(at(60, 10), BLUE);
+    EXPECT_EQ(at(10, 55), RED);
+    EXPECT_EQ(at(40, 55), RED);
+    EXPECT_EQ(at(7, 72), RED);
+    EXPECT_EQ(at(25, 55), BLUE);
+    EXPECT_EQ(at(100, 40), BLUE);
+    // The facade goes while the context is current; it deletes the models it was told to own.
 }
 } // namespace
