@@ -5,13 +5,13 @@
 #include "CFG/CFG.h"
 #include "Game/GameManager.h"
 #include "Game/RenderHelper.h"
-#include "MatSys/ColorMaker.h"
 #include "MatSys/I_Color.h"
 #include "Menu/MenuPage.h"
 #include "Render/I_RenderController.h"
 #include "fonts/I_Font.h"
 #include "fonts/I_FontManager.h"
 #include "input/InputController.h"
+#include "models/ModelSystemFacade.h"
 #include "orvik/src/Globals.h"
 #include "util/Debug.h"
 #include "util/NumUtil.h"
@@ -21,15 +21,9 @@ namespace Orvik
 {
 namespace
 {
-// A colour from text holding one hexadecimal number RRGGBBAA, made by the colour maker that the
-// material system uses for every colour it hands out.
 MatSys::I_Color* colorOf(const std::string& key)
 {
-    const unsigned long value = Util::strToNum<unsigned long>(CFG::get(key), 16);
-    const Util::RGBA rgba{
-        static_cast<std::uint8_t>((value >> 24) & 0xFF), static_cast<std::uint8_t>((value >> 16) & 0xFF),
-        static_cast<std::uint8_t>((value >> 8) & 0xFF), static_cast<std::uint8_t>(value & 0xFF)};
-    return MatSys::OGL::ColorMaker().create(rgba);
+    return globals().modelSystem->getColor(CFG::get(key));
 }
 
 void readSizes(std::vector<int>& sizes)

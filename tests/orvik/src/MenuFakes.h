@@ -2,20 +2,25 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "Game/GameManager.h"
 #include "MatSys/I_Color.h"
+#include "MatSys/SW/ShaderProgramMaker.h"
 #include "TestSupport.h"
 #include "fonts/I_Font.h"
 #include "fonts/I_FontManager.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "input/InputController.h"
+#include "models/ModelSystemFacade.h"
 #include "orvik/src/Globals.h"
 #include "orvik/src/MenuView.h"
 #include "support/FakeRenderController.h"
+#include "support/MemoryVertexArray.h"
+#include "support/TempDir.h"
 
 namespace MenuTest
 {
@@ -136,12 +141,17 @@ struct Services
     {
         for (const auto& key : extra)
             config.set(key.first, key.second);
+        dir.write("materials.cfg", "");
+        models.reset(new ModelSys::ModelSystemFacade(dir.dir(), dir.path("materials.cfg"), &factory,
+                                                      new MatSys::SW::ShaderProgramMaker()));
         manager.setRenderController(&render);
         Orvik::globals().gameManager = &manager;
         Orvik::globals().fontManager = &fonts;
+        Orvik::globals().modelSystem = models.get();
     }
     ~Services()
     {
+        Orvik::globals().modelSystem = nullptr;
         Orvik::globals().gameManager = nullptr;
         Orvik::globals().fontManager = nullptr;
     }
@@ -152,6 +162,9 @@ struct Services
     }
 
     OrvikTest::Config config;
+    Testing::TempDir dir{"orvik-menu"};
+    Testing::MemoryVertexArrayFactory factory;
+    std::unique_ptr<ModelSys::ModelSystemFacade> models;
     Testing::FakeRenderController render;
     Game::GameManager manager;
     RecordingFontManager fonts;
