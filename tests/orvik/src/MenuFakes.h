@@ -134,27 +134,44 @@ public:
     }
     Geom::Rect<int> box{0, 0, 800, 600};
 };
-// The services a menu view takes from the globals record, given back at the end.
-struct Services
+// The menu's font manager and a model system for its colours, put into the globals record and taken
+// out again at the end.
+struct MenuServices
 {
-    explicit Services(const std::map<std::string, std::string>& extra = {}) : config(menuKeys()), manager(60, 0)
+    MenuServices()
     {
-        for (const auto& key : extra)
-            config.set(key.first, key.second);
         dir.write("materials.cfg", "");
         models.reset(new ModelSys::ModelSystemFacade(dir.dir(), dir.path("materials.cfg"), &factory,
-                                                      new MatSys::SW::ShaderProgramMaker()));
-        manager.setRenderController(&render);
-        Orvik::globals().gameManager = &manager;
+                                                     new MatSys::SW::ShaderProgramMaker()));
         Orvik::globals().fontManager = &fonts;
         Orvik::globals().modelSystem = models.get();
     }
-    ~Services()
+    ~MenuServices()
     {
         Orvik::globals().modelSystem = nullptr;
-        Orvik::globals().gameManager = nullptr;
         Orvik::globals().fontManager = nullptr;
     }
+    MenuServices(const MenuServices&) = delete;
+    MenuServices& operator=(const MenuServices&) = delete;
+
+    Testing::TempDir dir{"orvik-menu"};
+    Testing::MemoryVertexArrayFactory factory;
+    std::unique_ptr<ModelSys::ModelSystemFacade> models;
+    RecordingFontManager fonts;
+};
+
+// Everything a menu view takes from the globals record, with the menu keys set.
+struct Services : MenuServices
+{
+    explicit Services(const std::map<std::string, std::string>& extra = {})
+        : config(menuKeys()), manager(60, 0)
+    {
+        for (const auto& key : extra)
+            config.set(key.first, key.second);
+        manager.setRenderController(&render);
+        Orvik::globals().gameManager = &manager;
+    }
+    ~Services() { Orvik::globals().gameManager = nullptr; }
 
     Orvik::MenuView* makeView(const Menu::MenuPage* page)
     {
@@ -162,13 +179,8 @@ struct Services
     }
 
     OrvikTest::Config config;
-    Testing::TempDir dir{"orvik-menu"};
-    Testing::MemoryVertexArrayFactory factory;
-    std::unique_ptr<ModelSys::ModelSystemFacade> models;
     Testing::FakeRenderController render;
     Game::GameManager manager;
-    RecordingFontManager fonts;
     BoxAreaRenderer areas;
 };
-
 } // namespace MenuTest

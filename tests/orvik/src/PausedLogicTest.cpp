@@ -24,6 +24,11 @@
 #include "events/Event_Update.h"
 #include "input/InputController.h"
 #include "orvik/src/ExitLogic.h"
+#include "orvik/src/GameLogic.h"
+#include "orvik/src/GameMaze.h"
+#include "orvik/src/MenuLogic.h"
+#include "orvik/src/MyEvents.h"
+#include "orvik/src/Player.h"
 #include "orvik/src/PausedLogic.h"
 #include "orvik/src/ScreenAreaRenderer.h"
 #include "support/InputConfigText.h"
@@ -336,6 +341,122 @@ TEST(PausedLogic, AMenuInputThatCannotBeReadIsFatal)
             game.pause();
         },
         "Failed to create MENU InputController using \n");
+}
+
+// A real level under the menu: MENUS, RUNNING, PAUSED and EXIT as the start-up orders them.
+const char* const c_gameInput = "INPUT_CONTROLLER_NAME == GAME\n"
+                                "GAME_AREA_LIST == ANYWHERE\n"
+                                "GAME_ANYWHERE_POS == 0,0\n"
+                                "GAME_ANYWHERE_SIZE == 100,100\n";
+
+struct LevelGame
+{
+    LevelGame()
+        : services(Keys{{"MAZE_SIZES", "2,2"},
+                        {"MAZE_OPEN_PLAN_PER", "100"},
+                        {"MAZE_DEAD_ENDS", "NO"},
+                        {"MAZE_SEED", "11"},
+                        {"PLAYER_MOVE_DELAY", "100"},
+                        {"PLAYER_ESCAPE_DELAY", "200"},
+                        {"PLAYER_CHANGE_DIR_DELAY", "500"},
+                        {"GAME_VIEW_BOX", "0,0,100,100"},
+                        {"GAME_INPUT_BOX", "0,0,100,100"},
+                        {"MENU_INPUT_BOX", "0,0,100,100"},
+                        {"PAUSE_MENU_QUIT", "Quit"},
+                        {"PAUSE_MENU_RESUME", "Resume"}}),
+          controllers({EVT::EVENT_INPUT_CONTROLLER},
+                      [](EVT::I_Event& event)
+                      {
+                          const EVT::Event_InputController* c =
+                              EVT::eventAs<EVT::Event_InputController>(&event);
+                          return c->controllerName + (c->activate ? " on" : " off");
+                      })
+    {
+        services.config.set("GAME_INPUT_CFG", services.dir.write("game.cfg", c_gameInput));
+        services.config.set("MENU_INPUT_CFG", services.dir.write("menu.cfg", menuInput()));
+        EVT::Event_Screen screen(EVT::EVENT_SCREEN, 800, 600);
+        EVT::EventBus::instance().raiseEvent(&screen, false);
+        renderer.reset(new Orvik::ScreenAreaRenderer());
+        Orvik::globals().screenAreaRenderer = renderer.get();
+        running = new Orvik::GameLogic(&services.manager);
+        logic.reset(new Game::LogicController());
+        logic->add("MENUS", new Orvik::MenuLogic(), {});
+        logic->add("RUNNING", running, {{"QUIT", "MENUS"}, {"PAUSED", "PAUSED"}, {"ESCAPED", "MENUS"}});
+        logic->add("PAUSED", new Orvik::PausedLogic(&services.manager),
+                   {{"RUNNING", "RUNNING"}, {"QUIT", "EXIT"}});
+        logic->add("EXIT", new Orvik::ExitLogic(), {});
+        services.manager.setLogicController(logic.get());
+    }
+    ~LevelGame()
+    {
+        services.manager.setLogicController(nullptr);
+        logic.reset();
+        Orvik::globals().screenAreaRenderer = nullptr;
+    }
+    void update(float dt)
+    {
+        EVT::Event_Update event(EVT::EVENT_UPDATE, dt);
+        EVT::EventBus::instance().raiseEvent(&event, false);
+    }
+    std::pair<int, int> pos() const
+    {
+        int x = -1;
+        int y = -1;
+        running->getPlayer()->getPos(x, y);
+        return std::make_pair(x, y);
+    }
+    void resume()
+    {
+        PauseGame::raise(EVT::EVENT_MENU_NEXT_ITEM);
+        PauseGame::raise(EVT::EVENT_MENU_SELECT);
+        update(1.0f);
+    }
+
+    MenuTest::Services services;
+    Testing::RecordingConsumer controllers;
+    std::unique_ptr<Orvik::ScreenAreaRenderer> renderer;
+    std::unique_ptr<Game::LogicController> logic;
+    Orvik::GameLogic* running;
+};
+
+TEST(PausedLogic, ResumingCarriesOnWithTheSameLevel)
+{
+    LevelGame game;
+    game.update(10.0f);
+    PauseGame::raise(Orvik::MOVE_RIGHT);
+    game.update(100.0f);
+    game.update(10.0f);
+    const Orvik::GameMaze* maze = game.running->getMaze();
+    const std::pair<int, int> where = game.pos();
+    const std::size_t trail = game.running->getPlayer()->getFootprints().size();
+    ASSERT_EQ(std::make_pair(1, 0), where);
+    game.controllers.take();
+
+    PauseGame::raise(EVT::EVENT_PAUSE);
+    game.update(10.0f);
+    EXPECT_EQ(std::vector<std::string>({"MENU on"}), game.controllers.take());
+    game.resume();
+    EXPECT_EQ(std::vector<std::string>({"GAME on"}), game.controllers.take());
+    EXPECT_EQ(maze, game.running->getMaze());
+    EXPECT_EQ(where, game.pos());
+    EXPECT_EQ(trail, game.running->getPlayer()->getFootprints().size());
+}
+
+TEST(PausedLogic, AfterTwoPausesAndAResumeTheTokenWalksAgain)
+{
+    LevelGame game;
+    game.update(10.0f);
+    // The step starts, then two pauses come in the same frame.
+    PauseGame::raise(Orvik::MOVE_RIGHT);
+    PauseGame::raise(EVT::EVENT_PAUSE);
+    PauseGame::raise(EVT::EVENT_PAUSE);
+    game.update(10.0f);
+    game.update(500.0f);
+    EXPECT_EQ(std::make_pair(0, 0), game.pos()) << "nothing moves under the menu";
+    game.resume();
+    for (int i = 0; i < 3; ++i)
+        game.update(100.0f);
+    EXPECT_EQ(std::make_pair(1, 0), game.pos());
 }
 } // namespace
 
