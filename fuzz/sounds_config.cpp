@@ -1,8 +1,9 @@
 // The sounds configuration: the sound manager reads its file over the override store with the silent
 // controller and is then driven by a script. Parts (cut at FuzzFiles::PART_SEPARATOR): the sounds file,
 // the settings file of the override store, the script. Script lines: "p NAME VOLUME PITCH" plays an
-// effect (the name is the first word), "s NAME" stops one ("ALL" stops all), "m NAME" sets the music
-// (also "m" alone), "M NAME" raises a MUSIC event, "e" / "E" turns effects on or off.
+// effect (the name is the first word), "s NAME" stops one ("ALL" stops all), "S NAME" raises SOUND as a
+// plain string event, as an input action does, "m NAME" sets the music ("m" alone stops it), "M NAME"
+// raises a MUSIC event, "e" / "E" turns effects on or off.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>

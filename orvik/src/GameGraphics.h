@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "models/ModelMatPair.h"
+
 namespace ModelSys
 {
 class ModelSystemFacade;
-struct ModelMatPair;
 } // namespace ModelSys
 
 namespace Orvik

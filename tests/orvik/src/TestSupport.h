@@ -7,6 +7,9 @@
 
 #include "CFG/CFG.h"
 #include "Game/I_View.h"
+#include "support/FakeRenderController.h"
+#include "support/MemoryVertexArray.h"
+#include "support/RecordingRenderQueue.h"
 
 namespace OrvikTest
 {
@@ -40,5 +43,24 @@ public:
     EVT::I_Event* onInput(EVT::I_Event* event) override { return event; }
     Geom::Rect<int> getViewBox() const override { return box; }
     Geom::Rect<int> box;
+};
+
+// Vertex arrays in memory, a render queue that records, and a real stack of view data.
+class MemoryRenderController : public Testing::FakeRenderController
+{
+public:
+    Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override
+    {
+        return new Testing::MemoryVertexArray(bytes, writeOnly, nullptr);
+    }
+    Render::I_RenderQueue* getRenderQueue() override { return &queue; }
+    void pushViewData() override { stack.push_back(current); }
+    void popViewData() override
+    {
+        current = stack.back();
+        stack.pop_back();
+    }
+    Testing::RecordingRenderQueue queue;
+    std::vector<Render::ViewData> stack;
 };
 } // namespace OrvikTest
