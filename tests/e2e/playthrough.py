@@ -46,30 +46,33 @@ def yellow(image):
     return image.count(lambda p: p[0] > 200 and p[1] > 150 and p[2] < 120)
 
 
-def menu_pixels(image):
-    box = (0, 0, image.width, image.height)
-    return (image.count(lambda p: near(p, MENU_ITEM, 12), box),
-            image.count(lambda p: near(p, MENU_SELECTED, 12), box))
+def menu_text(image, base):
+    """Pixels in one of the menu's text colours that were not so in `base`, the same window before the menu:
+    (x, y) lists of the plain rows' colour and of the selected row's colour."""
+    plain, selected = [], []
+    for y in range(image.height):
+        for x in range(image.width):
+            p = image.pixel(x, y)
+            if near(p, MENU_ITEM, 12) and not near(base.pixel(x, y), MENU_ITEM, 12):
+                plain.append((x, y))
+            elif near(p, MENU_SELECTED, 12) and not near(base.pixel(x, y), MENU_SELECTED, 12):
+                selected.append((x, y))
+    return plain, selected
 
 
-def text_bands(image):
-    """Rows of the window holding menu text, grouped into bands (top first): one band per menu row."""
-    lines = [y for y in range(image.height)
-             if sum(1 for x in range(0, image.width, 2)
-                    if near(image.pixel(x, y), MENU_ITEM, 12) or near(image.pixel(x, y), MENU_SELECTED, 12)) > 2]
-    bands = []
-    for y in lines:
-        if bands and y - bands[-1][1] <= 3:
-            bands[-1][1] = y
+def text_rows(points):
+    """Menu text points grouped into rows of the screen (top first), each as (top, bottom, middle x)."""
+    by_y = {}
+    for x, y in points:
+        by_y.setdefault(y, []).append(x)
+    rows = []
+    for y in sorted(by_y):
+        if rows and y - rows[-1][1] <= 3:
+            rows[-1][1] = y
+            rows[-1][2].extend(by_y[y])
         else:
-            bands.append([y, y])
-    return bands
-
-
-def band_middle_x(image, band):
-    xs = [x for y in range(band[0], band[1] + 1) for x in range(image.width)
-          if near(image.pixel(x, y), MENU_ITEM, 12) or near(image.pixel(x, y), MENU_SELECTED, 12)]
-    return (min(xs) + max(xs)) // 2
+            rows.append([y, y, list(by_y[y])])
+    return [(top, bottom, (min(xs) + max(xs)) // 2) for top, bottom, xs in rows if len(xs) > 10]
 
 
 def wait_until(predicate, timeout, step=0.1):
@@ -149,10 +152,10 @@ def pause(args):
     before = game.shot()
     game.key("Escape")
     time.sleep(0.6)
-    menu = game.shot()
-    items, selected = menu_pixels(menu)
-    check(items > 30 and selected > 30, "no menu text in the menu's colours (%d, %d)" % (items, selected))
-    check(len(text_bands(menu)) == 2, "the menu does not show two rows")
+    plain, selected = menu_text(game.shot(), before)
+    check(len(plain) > 30 and len(selected) > 30,
+          "no menu text in the menu's colours (%d, %d pixels)" % (len(plain), len(selected)))
+    check(len(text_rows(plain + selected)) == 2, "the menu does not show two rows")
     game.key("Down", "Return")
     time.sleep(0.6)
     after = game.shot()
@@ -161,11 +164,11 @@ def pause(args):
     check(token_in_room(after, 0, 0, 2, 2), "the token moved during the pause")
     game.key("Escape")
     time.sleep(0.6)
-    menu = game.shot()
-    bands = text_bands(menu)
-    check(len(bands) == 2, "the menu does not show two rows again")
-    quit_row = bands[0]
-    game.click(band_middle_x(menu, quit_row), (quit_row[0] + quit_row[1]) // 2)
+    plain, selected = menu_text(game.shot(), before)
+    rows = text_rows(plain + selected)
+    check(len(rows) == 2, "the menu does not show two rows again")
+    top, bottom, middle = rows[0]  # quit, the first row
+    game.click(middle, (top + bottom) // 2)
     game.expect_clean_end(timeout=15)
 
 
@@ -173,7 +176,9 @@ def auto_pause(args):
     game = args.game(SMALL_LEVELS[:-2] + ["AUTO_PAUSE_DELAY==600", "VSYNC_ON==NO"])
     game.find_window()
     game.move_mouse(5, 5)
-    check(wait_until(lambda: min(menu_pixels(game.shot())) > 30, 6),
+    time.sleep(0.2)
+    start = game.shot()
+    check(wait_until(lambda: min(len(p) for p in menu_text(game.shot(), start)) > 30, 6),
           "the pause menu did not appear by itself")
     game.finish()
 
