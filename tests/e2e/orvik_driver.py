@@ -116,7 +116,8 @@ class Game:
     """One run of the program. `args` are its command-line arguments (configuration file, KEY==VALUE)."""
 
     def __init__(self, program, data_dir, args=(), preload=None, time_limit=30.0, env=None):
-        self.program, self.data_dir, self.args = program, data_dir, list(args)
+        self.program, self.data_dir = os.path.abspath(program), os.path.abspath(data_dir)
+        self.args = list(args)
         self.preload, self.time_limit, self.extra_env = preload, time_limit, env or {}
         self.dir = tempfile.mkdtemp(prefix="orvik-e2e-")
         self.wav = os.path.join(self.dir, "sound.wav")
