@@ -7,9 +7,7 @@ namespace Orvik
 {
 const std::string PausedLogic::STATE_QUIT = "QUIT";
 
-PausedLogic::PausedLogic(Game::GameManager* manager) : gameManager(manager)
-{
-}
+PausedLogic::PausedLogic(Game::GameManager* manager) : gameManager(manager) {}
 
 void PausedLogic::onEnter(const std::string& from, const std::string&)
 {
