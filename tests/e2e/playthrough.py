@@ -143,6 +143,19 @@ def mouse(args):
     game.finish()
 
 
+def wait_for_menu(game, base, timeout=6):
+    """The menu's text over `base` once it shows: (plain pixels, selected pixels, its screenshot)."""
+    found = []
+
+    def shown():
+        shot = game.shot()
+        plain, selected = menu_text(shot, base)
+        found[:] = [plain, selected, shot]
+        return len(plain) > 30 and len(selected) > 30
+    check(wait_until(shown, timeout), "no menu text in the menu's colours")
+    return found
+
+
 def pause(args):
     # No offered exit: the level's picture stands still, so before and after the pause must be equal.
     game = args.game(SMALL_LEVELS + ["PLAYER_CHANGE_DIR_DELAY==0"])
@@ -151,20 +164,22 @@ def pause(args):
     time.sleep(0.8)
     before = game.shot()
     game.key("Escape")
-    time.sleep(0.6)
-    plain, selected = menu_text(game.shot(), before)
-    check(len(plain) > 30 and len(selected) > 30,
-          "no menu text in the menu's colours (%d, %d pixels)" % (len(plain), len(selected)))
+    plain, selected, _ = wait_for_menu(game, before)
     check(len(text_rows(plain + selected)) == 2, "the menu does not show two rows")
     game.key("Down", "Return")
-    time.sleep(0.6)
+    after = []
+
+    def resumed():
+        after[:] = [game.shot()]
+        return not any(menu_text(after[0], before))
+    check(wait_until(resumed, 4), "the menu stayed after resume was chosen")
+    time.sleep(0.3)
     after = game.shot()
     differing = sum(1 for a, b in zip(before.rgb, after.rgb) if a != b)
     check(differing == 0, "the resumed level differs from the paused one in %d bytes" % differing)
     check(token_in_room(after, 0, 0, 2, 2), "the token moved during the pause")
     game.key("Escape")
-    time.sleep(0.6)
-    plain, selected = menu_text(game.shot(), before)
+    plain, selected, _ = wait_for_menu(game, before)
     rows = text_rows(plain + selected)
     check(len(rows) == 2, "the menu does not show two rows again")
     top, bottom, middle = rows[0]  # quit, the first row
@@ -178,8 +193,7 @@ def auto_pause(args):
     game.move_mouse(5, 5)
     time.sleep(0.2)
     start = game.shot()
-    check(wait_until(lambda: min(len(p) for p in menu_text(game.shot(), start)) > 30, 6),
-          "the pause menu did not appear by itself")
+    wait_for_menu(game, start)
     game.finish()
 
 

@@ -27,7 +27,7 @@ def take(opts, overrides, steps, name, pause=False):
             time.sleep(0.9)
         if pause:
             game.key("Escape")
-            time.sleep(0.8)
+            time.sleep(2.0)  # the menu's fonts are made when it first opens
         game.shot().save_png(os.path.join(opts.out, name))
         game.finish()
     finally:
