@@ -1,0 +1,256 @@
+#!/usr/bin/env python3
+"""Scripted play-throughs of the built game on the bundled data, one per run:
+  playthrough.py --program BIN --data DIR [--preload LIB] CASE
+CASE is walk-2d, walk-3d, mouse, pause, auto-pause or bad-start. Exit status 0 on success, 77 when there
+is no X server, 1 with the reason on standard error otherwise."""
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import orvik_driver as drv
+from orvik_driver import check, near
+
+WIDTH, HEIGHT = 800, 600
+# A fixed maze sequence: a 2 by 2 ring (every room has two exits; the treasure lies at 1,1), then 3 by 3.
+SMALL_LEVELS = ["SCREEN_WIDTH==%d" % WIDTH, "SCREEN_HEIGHT==%d" % HEIGHT, "MAZE_SEED==7",
+                "MAZE_SIZES==2,2 3,3", "MAZE_DEAD_ENDS==NO", "MAZE_START_X==0", "MAZE_START_Y==0",
+                "MUSIC_ON==NO", "SOUND_ON==YES", "AUTO_PAUSE_DELAY==0", "VSYNC_ON==NO"]
+# The 3-D camera looks straight down on the maze's middle from where it fills the window.
+CAMERA_3D = ["IS_3D==YES", "CAMERA_XYZ==400,300,730", "CAMERA_FACE==0,0,-1", "MIN_Z==1", "MAX_Z==3000"]
+
+TOKEN = (255, 240, 60)       # the token's face
+MENU_ITEM = (0xC0, 0xC8, 0xD0)
+MENU_SELECTED = (0xFF, 0xD0, 0x40)
+SILENCE = 1e-4
+
+
+def room_centre(x, y, w, h):
+    """Window pixel of a room's middle in 2-D: the maze fills the view box, y grows upward."""
+    hw, hh = WIDTH // (2 * w), HEIGHT // (2 * h)
+    return (2 * x + 1) * hw, HEIGHT - (2 * y + 1) * hh
+
+
+def token_in_room(image, x, y, w, h):
+    cx, cy = room_centre(x, y, w, h)
+    r = WIDTH // (2 * w) // 5
+    box = (cx - r, cy - r, cx + r, cy + r)
+    return image.count(lambda p: near(p, TOKEN, 40), box) > (2 * r) ** 2 // 3
+
+
+def yellow(image):
+    return image.count(lambda p: p[0] > 200 and p[1] > 150 and p[2] < 120)
+
+
+def menu_text(image, base):
+    """Pixels in one of the menu's text colours that were not so in `base`, the same window before the menu:
+    (x, y) lists of the plain rows' colour and of the selected row's colour."""
+    plain, selected = [], []
+    for y in range(image.height):
+        for x in range(image.width):
+            p = image.pixel(x, y)
+            if near(p, MENU_ITEM, 12) and not near(base.pixel(x, y), MENU_ITEM, 12):
+                plain.append((x, y))
+            elif near(p, MENU_SELECTED, 12) and not near(base.pixel(x, y), MENU_SELECTED, 12):
+                selected.append((x, y))
+    return plain, selected
+
+
+def text_rows(points):
+    """Menu text points grouped into rows of the screen (top first), each as (top, bottom, middle x)."""
+    by_y = {}
+    for x, y in points:
+        by_y.setdefault(y, []).append(x)
+    rows = []
+    for y in sorted(by_y):
+        if rows and y - rows[-1][1] <= 3:
+            rows[-1][1] = y
+            rows[-1][2].extend(by_y[y])
+        else:
+            rows.append([y, y, list(by_y[y])])
+    return [(top, bottom, (min(xs) + max(xs)) // 2) for top, bottom, xs in rows if len(xs) > 10]
+
+
+def wait_until(predicate, timeout, step=0.1):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if predicate():
+            return True
+        time.sleep(step)
+    return False
+
+
+def check_sound_after(game, escape_time):
+    """Non-silent mix after the escape, none before: the wave file is written in real time and ends when
+    the program closes its device, between the close request and the exit."""
+    levels = game.sound_levels(rate=200)
+    loud = [i for i, v in enumerate(levels) if v > SILENCE]
+    check(loud, "the escape's sound never reached the sound file")
+    n = len(levels)
+    latest_wall = lambda i: game.exit_time - (n - i) / 200.0
+    earliest_wall = lambda i: game.close_time - (n - i) / 200.0
+    check(latest_wall(loud[0]) >= escape_time - 0.05,
+          "sound %.2f s before the escape" % (escape_time - latest_wall(loud[0])))
+    check(earliest_wall(loud[0]) <= escape_time + 1.5, "the escape's sound came late")
+    silent_before = sum(1 for i in range(loud[0]) if latest_wall(i) < escape_time)
+    check(silent_before >= 100, "too short a silent stretch before the escape to tell")
+
+
+def walk(args, is_3d):
+    game = args.game(SMALL_LEVELS + (CAMERA_3D if is_3d else []))
+    game.find_window()
+    time.sleep(1.5)
+    first = game.shot()
+    if not is_3d:
+        check(token_in_room(first, 0, 0, 2, 2), "the token is not in the start room")
+    game.key("Right")
+    time.sleep(0.5)
+    if not is_3d:
+        moved = game.shot()
+        check(token_in_room(moved, 1, 0, 2, 2) and not token_in_room(moved, 0, 0, 2, 2),
+              "Right did not move the token one room")
+    escape_time = time.monotonic()
+    # The corridor bends at 1,0: the walk follows it up into the treasure's room.
+    game.key("space")
+    time.sleep(1.5)
+    second = game.shot()
+    check(yellow(second) < 0.7 * yellow(first), "the next level's pieces are not scaled to its larger maze")
+    if not is_3d:
+        check(token_in_room(second, 0, 0, 3, 3), "the token is not in the next level's start room")
+    game.finish()
+    check_sound_after(game, escape_time)
+
+
+def mouse(args):
+    game = args.game(SMALL_LEVELS)
+    game.find_window()
+    # The pointer enters the window first, as a player's hand would bring it there.
+    game.move_mouse(300, 300)
+    time.sleep(0.3)
+    game.move_mouse(400, 250)
+    time.sleep(0.3)
+    # The treasure's room is two rooms away: the click moves one room, along x first.
+    game.click(*room_centre(1, 1, 2, 2))
+    time.sleep(0.6)
+    shot = game.shot()
+    check(token_in_room(shot, 1, 0, 2, 2), "the click did not move the token towards the pointer")
+    check(not token_in_room(shot, 0, 0, 2, 2), "the token stayed in the start room")
+    game.move_mouse(10, 10)
+    game.finish()
+
+
+def wait_for_menu(game, base, timeout=6):
+    """The menu's text over `base` once it shows: (plain pixels, selected pixels, its screenshot)."""
+    found = []
+
+    def shown():
+        shot = game.shot()
+        plain, selected = menu_text(shot, base)
+        found[:] = [plain, selected, shot]
+        return len(plain) > 30 and len(selected) > 30
+    check(wait_until(shown, timeout), "no menu text in the menu's colours")
+    return found
+
+
+def pause(args):
+    # No offered exit: the level's picture stands still, so before and after the pause must be equal.
+    game = args.game(SMALL_LEVELS + ["PLAYER_CHANGE_DIR_DELAY==0"])
+    game.find_window()
+    game.move_mouse(5, 5)
+    time.sleep(0.8)
+    before = game.shot()
+    game.key("Escape")
+    plain, selected, _ = wait_for_menu(game, before)
+    check(len(text_rows(plain + selected)) == 2, "the menu does not show two rows")
+    game.key("Down", "Return")
+    after = []
+
+    def resumed():
+        after[:] = [game.shot()]
+        return not any(menu_text(after[0], before))
+    check(wait_until(resumed, 4), "the menu stayed after resume was chosen")
+    time.sleep(0.3)
+    after = game.shot()
+    differing = sum(1 for a, b in zip(before.rgb, after.rgb) if a != b)
+    check(differing == 0, "the resumed level differs from the paused one in %d bytes" % differing)
+    check(token_in_room(after, 0, 0, 2, 2), "the token moved during the pause")
+    game.key("Escape")
+    plain, selected, _ = wait_for_menu(game, before)
+    rows = text_rows(plain + selected)
+    check(len(rows) == 2, "the menu does not show two rows again")
+    top, bottom, middle = rows[0]  # quit, the first row
+    game.click(middle, (top + bottom) // 2)
+    game.expect_clean_end(timeout=15)
+
+
+def auto_pause(args):
+    game = args.game(SMALL_LEVELS[:-2] + ["AUTO_PAUSE_DELAY==600", "VSYNC_ON==NO"])
+    game.find_window()
+    game.move_mouse(5, 5)
+    time.sleep(0.2)
+    start = game.shot()
+    wait_for_menu(game, start)
+    game.finish()
+
+
+def bad_start(args):
+    work = tempfile.mkdtemp(prefix="orvik-bad-")
+    empty = os.path.join(work, "empty.cfg")
+    open(empty, "w").close()
+    for name, argv in (("misspelt", ["orvk-missing.cfg"]), ("empty", [empty])):
+        game = args.game(argv, time_limit=15)
+        status = game.wait()
+        check(status == 1, "%s configuration file: exit status %s, expected 1:\n%s" % (name, status, game.stderr))
+    data = os.path.join(work, "data")
+    shutil.copytree(args.data, data)
+    os.remove(os.path.join(data, "models", "treasure.obj"))
+    game = args.game(SMALL_LEVELS, data_dir=data, time_limit=30)
+    status = game.wait()
+    check(status == -signal.SIGABRT, "missing model file: status %s, expected the fatal report's abort:\n%s"
+          % (status, game.stderr))
+    check("GameGraphics - Failed to get Model+Material for: TREASURE" in game.stderr
+          and "orvik/src/GameGraphics" in game.stderr, "missing model file: no fatal report:\n" + game.stderr)
+    shutil.rmtree(work, ignore_errors=True)
+
+
+CASES = {"walk-2d": lambda a: walk(a, False), "walk-3d": lambda a: walk(a, True), "mouse": mouse,
+         "pause": pause, "auto-pause": auto_pause, "bad-start": bad_start}
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("--preload", default=None)
+    parser.add_argument("case", choices=sorted(CASES))
+    args = parser.parse_args()
+    if not os.environ.get("DISPLAY"):
+        print("no X server (DISPLAY is not set)", file=sys.stderr)
+        return drv.SKIP
+    games = []
+
+    def game(argv, data_dir=None, time_limit=40):
+        g = drv.Game(args.program, data_dir or args.data, argv, preload=args.preload, time_limit=time_limit)
+        games.append(g)
+        return g.start()
+
+    args.game = game
+    try:
+        CASES[args.case](args)
+    except (drv.Failure, subprocess.CalledProcessError) as e:
+        print("FAILED %s: %s" % (args.case, e), file=sys.stderr)
+        return 1
+    finally:
+        for g in games:
+            g.kill()
+            g.cleanup()
+    print("passed", args.case)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
