@@ -50,8 +50,9 @@ def menu_text(image, base):
     """Pixels in one of the menu's text colours that were not so in `base`, the same window before the menu:
     (x, y) lists of the plain rows' colour and of the selected row's colour."""
     plain, selected = [], []
-    for y in range(image.height):
-        for x in range(image.width):
+    # Every other pixel of every other line is enough for text this size, and four times faster.
+    for y in range(0, image.height, 2):
+        for x in range(0, image.width, 2):
             p = image.pixel(x, y)
             if near(p, MENU_ITEM, 12) and not near(base.pixel(x, y), MENU_ITEM, 12):
                 plain.append((x, y))
@@ -72,7 +73,7 @@ def text_rows(points):
             rows[-1][2].extend(by_y[y])
         else:
             rows.append([y, y, list(by_y[y])])
-    return [(top, bottom, (min(xs) + max(xs)) // 2) for top, bottom, xs in rows if len(xs) > 10]
+    return [(top, bottom, (min(xs) + max(xs)) // 2) for top, bottom, xs in rows if len(xs) > 5]
 
 
 def wait_until(predicate, timeout, step=0.1):
