@@ -78,12 +78,8 @@ void MazeGraph::reset(bool deleteNodes)
     releaseMemory(owners);
 }
 
-MazeGraph::TypeInfo& MazeGraph::typeInfo(unsigned type)
+MazeGraph::TypeInfo& MazeGraph::findTypeInfo(unsigned type)
 {
-    if (lastTypeInfo != nullptr && lastType == type)
-    {
-        return *lastTypeInfo;
-    }
     auto found = types.find(type);
     if (found == types.end())
     {
@@ -106,14 +102,10 @@ MazeGraph::TypeInfo& MazeGraph::typeInfo(unsigned type)
     return *lastTypeInfo;
 }
 
-const std::vector<int>& MazeGraph::backExits(TypeInfo& from, int i, unsigned neighbourType)
+const std::vector<int>& MazeGraph::findBackExits(TypeInfo& from, int i, unsigned neighbourType)
 {
     const TileData::Connection& c = from.connections[i];
     const bool usual = neighbourType == c.toType;
-    if (usual && from.backKnown[i])
-    {
-        return from.backExits[i];
-    }
     // The map keeps its elements in place, so from stays valid while the neighbour's type is added.
     const Connections& back = typeInfo(neighbourType).connections;
     std::vector<int>& out = usual ? from.backExits[i] : scratchBack;
@@ -264,21 +256,6 @@ bool MazeGraph::openExit(Node* n, int i)
     n->setOpen(i, true);
     m->setOpen(k, true);
     return k < m->getNumExits();
-}
-
-MazeGraph::SlotIndex MazeGraph::backSlot(EntryIndex n, int i)
-{
-    // The same exit of m as openExit picks, found in the compact arrays.
-    const EntryIndex m = neighbours[slotOf(n) + static_cast<SlotIndex>(i)];
-    for (int k : backExits(typeInfo(cellTypeOf(n)), i, cellTypeOf(m)))
-    {
-        const SlotIndex candidate = slotOf(m) + static_cast<SlotIndex>(k);
-        if (candidate < slotOf(m + 1) && neighbours[candidate] == n)
-        {
-            return candidate;
-        }
-    }
-    return NO_SLOT;
 }
 
 void MazeGraph::setOpenSlots(const std::vector<bool>& open)

@@ -76,8 +76,19 @@ private:
         std::vector<bool> backKnown;
     };
 
-    TypeInfo& typeInfo(unsigned type);
-    const std::vector<int>& backExits(TypeInfo& from, int i, unsigned neighbourType);
+    // The carving asks for these once per opened wall: the usual answers are inline.
+    TypeInfo& typeInfo(unsigned type)
+    {
+        return lastTypeInfo != nullptr && lastType == type ? *lastTypeInfo : findTypeInfo(type);
+    }
+    TypeInfo& findTypeInfo(unsigned type);
+    const std::vector<int>& backExits(TypeInfo& from, int i, unsigned neighbourType)
+    {
+        return neighbourType == from.connections[i].toType && from.backKnown[i]
+                   ? from.backExits[i]
+                   : findBackExits(from, i, neighbourType);
+    }
+    const std::vector<int>& findBackExits(TypeInfo& from, int i, unsigned neighbourType);
     EntryIndex getNode(unsigned type, const CellLoc& loc);
     bool addNodeExits(EntryIndex entry);
     bool neighbourLocation(const CellLoc& from, const CellLoc& offset, CellLoc* out) const;
@@ -104,6 +115,21 @@ private:
     CellLoc scratchLoc;
     std::vector<int> scratchBack;
 };
+
+inline MazeGraph::SlotIndex MazeGraph::backSlot(EntryIndex n, int i)
+{
+    // The same exit of m as openExit picks, found in the compact arrays.
+    const EntryIndex m = neighbours[slotOf(n) + static_cast<SlotIndex>(i)];
+    for (int k : backExits(typeInfo(cellTypeOf(n)), i, cellTypeOf(m)))
+    {
+        const SlotIndex candidate = slotOf(m) + static_cast<SlotIndex>(k);
+        if (candidate < slotOf(m + 1) && neighbours[candidate] == n)
+        {
+            return candidate;
+        }
+    }
+    return NO_SLOT;
+}
 
 template <class T> void releaseMemory(std::vector<T>& v)
 {

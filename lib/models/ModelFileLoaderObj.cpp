@@ -109,54 +109,55 @@ bool ModelFileLoaderObj::load(const std::string& fileName, Names& meshNames, Nam
         return false;
     }
     const std::string stem = stemAndOptions(fileName, scene);
+    GroupLoad load{scene, stem, meshNames, materialNames, textureNames, errorLog};
     bool result = true;
     for (const _GLMfacegroup* group = scene->groups; group != nullptr && result; group = group->next)
-    {
-        const std::string meshName = stem + "." + groupName(group->name);
-        if (getMeshStore()->exists(meshName) || group->numtriangles == 0)
-            continue;
-        const std::size_t vertices = 3u * group->numtriangles;
-        const std::size_t bytes = vertices * (scene->numtexcoords > 0 ? 5u : 3u) * 4u;
-        Render::I_VertexArray* array = nullptr;
-        if (bytes <= static_cast<std::size_t>(INT_MAX))
-            array = getMeshStore()->createVertexArray(static_cast<int>(bytes), true);
-        if (array == nullptr)
-        {
-            errorLog += "OBJ: Failed to create VertexArray for " + meshName +
-                        " size: " + Util::numToStr(bytes) + "\n";
-            result = false;
-            break;
-        }
-        fillGroup(scene, group, array);
-
-        _GLMmaterial* material =
-            group->material < scene->nummaterials ? &scene->materials[group->material] : nullptr;
-        std::string materialName;
-        std::string textureName;
-        MatSys::Material* chosen = nullptr;
-        MatSys::I_Texture* texture = nullptr;
-        if (!impl->getMaterial(stem, material, materialName, chosen, textureName, texture, errorLog))
-        {
-            result = false;
-            break;
-        }
-        if (!materialName.empty())
-            materialNames.push_back(materialName);
-        if (!textureName.empty())
-            textureNames.push_back(textureName);
-        Mesh* offered = new Mesh(array, 0, static_cast<int>(vertices), chosen);
-        Mesh* stored = getMeshStore()->add(meshName, offered);
-        if (stored != offered)
-            delete offered;
-        if (stored != nullptr)
-            meshNames.push_back(meshName);
-        else
-        {
-            errorLog += "OBJ: Failed to add new Mesh:" + meshName + "\n";
-            result = false;
-        }
-    }
+        result = loadGroup(load, group);
     glmDelete(scene);
     return result;
+}
+
+bool ModelFileLoaderObj::loadGroup(GroupLoad& load, const _GLMfacegroup* group)
+{
+    const std::string meshName = load.stem + "." + groupName(group->name);
+    if (getMeshStore()->exists(meshName) || group->numtriangles == 0)
+        return true;
+    const std::size_t vertices = 3u * group->numtriangles;
+    const std::size_t bytes = vertices * (load.scene->numtexcoords > 0 ? 5u : 3u) * 4u;
+    Render::I_VertexArray* array = nullptr;
+    if (bytes <= static_cast<std::size_t>(INT_MAX))
+        array = getMeshStore()->createVertexArray(static_cast<int>(bytes), true);
+    if (array == nullptr)
+    {
+        load.errorLog +=
+            "OBJ: Failed to create VertexArray for " + meshName + " size: " + Util::numToStr(bytes) + "\n";
+        return false;
+    }
+    fillGroup(load.scene, group, array);
+
+    _GLMscene* scene = load.scene;
+    _GLMmaterial* material =
+        group->material < scene->nummaterials ? &scene->materials[group->material] : nullptr;
+    std::string materialName;
+    std::string textureName;
+    MatSys::Material* chosen = nullptr;
+    MatSys::I_Texture* texture = nullptr;
+    if (!impl->getMaterial(load.stem, material, materialName, chosen, textureName, texture, load.errorLog))
+        return false;
+    if (!materialName.empty())
+        load.materialNames.push_back(materialName);
+    if (!textureName.empty())
+        load.textureNames.push_back(textureName);
+    Mesh* offered = new Mesh(array, 0, static_cast<int>(vertices), chosen);
+    Mesh* stored = getMeshStore()->add(meshName, offered);
+    if (stored != offered)
+        delete offered; // two groups whose names coincide once blanks are replaced: the first stays
+    if (stored == nullptr)
+    {
+        load.errorLog += "OBJ: Failed to add new Mesh:" + meshName + "\n";
+        return false;
+    }
+    load.meshNames.push_back(meshName);
+    return true;
 }
 } // namespace ModelSys

@@ -12,7 +12,9 @@ class Material;
 
 namespace ModelSys
 {
+struct _GLMfacegroup;
 struct _GLMmaterial;
+struct _GLMscene;
 
 // Loads Wavefront OBJ files: one vertex array and one mesh per group, named stem.group, drawn with a
 // material chosen from the group's MTL material. A stem ending in "_REV" reverses the winding and
@@ -41,6 +43,20 @@ public:
     Impl* getImpl() const { return impl; }
 
 private:
+    // One load's record and what it reports.
+    struct GroupLoad
+    {
+        _GLMscene* scene;
+        const std::string& stem;
+        Names& meshNames;
+        Names& materialNames;
+        Names& textureNames;
+        std::string& errorLog;
+    };
+
+    // False when the load has to stop.
+    bool loadGroup(GroupLoad& load, const _GLMfacegroup* group);
+
     Impl* impl;
 };
 

@@ -7,15 +7,14 @@
 
 namespace Orvik
 {
-GameGraphics::GameGraphics() : modelSystem(globals().modelSystem)
-{
-}
+GameGraphics::GameGraphics() : modelSystem(globals().modelSystem) {}
 
 GameGraphics::~GameGraphics() = default;
 
 const char* GameGraphics::kindName(Graphic kind)
 {
-    static const char* const l_names[NUM_GRAPHICS] = {"WALL", "TREASURE", "PLAYER", "CHOICE", "ESCAPED", "FOOTPRINT"};
+    static const char* const l_names[NUM_GRAPHICS] = {"WALL",   "TREASURE", "PLAYER",
+                                                      "CHOICE", "ESCAPED",  "FOOTPRINT"};
     return l_names[kind];
 }
 

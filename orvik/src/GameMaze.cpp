@@ -70,7 +70,8 @@ void GameMaze::build(int level, RNG::I_Random* random)
     Maze::TileData tiles;
     Maze::MazeHelper::makeSquareTileData(tiles, 0);
     const CFG::InfoParser* parser = CFG::parser();
-    const std::vector<int> start = {parser->getNumber<int>("MAZE_START_X"), parser->getNumber<int>("MAZE_START_Y")};
+    const std::vector<int> start = {parser->getNumber<int>("MAZE_START_X"),
+                                    parser->getNumber<int>("MAZE_START_Y")};
     const int openPlan = parser->getNumber<int>("MAZE_OPEN_PLAN_PER");
     const bool deadEnds = isYes("MAZE_DEAD_ENDS");
     const bool singlePath = isYes("MAZE_SINGLE_PATH");
@@ -150,7 +151,8 @@ bool GameMaze::getMazeXY(int px, int py, int& x, int& y) const
 MathStuff::Orientation<float> GameMaze::getGridPos(int gx, int gy) const
 {
     return MathStuff::Orientation<float>(
-        MathStuff::Vector3<float>(static_cast<float>(gx) * halfWidth, static_cast<float>(gy) * halfHeight, wallZ),
+        MathStuff::Vector3<float>(static_cast<float>(gx) * halfWidth, static_cast<float>(gy) * halfHeight,
+                                  wallZ),
         MathStuff::Vector3<float>(0.0f, 0.0f, 1.0f), MathStuff::Vector3<float>(0.0f, 1.0f, 0.0f),
         MathStuff::Vector3<float>(halfWidth * 0.5f, halfHeight * 0.5f, 1.0f));
 }

@@ -81,7 +81,8 @@ void InitLogic::onEnter(const std::string&, const std::string&)
     const std::string modelLoadDir = CFG::get("MODEL_LOAD_DIR");
     const std::string materialsCfg = CFG::get("MATERIALS_CFG");
     Render::I_CreateVertexArray* vertexArrays = manager->getRenderController();
-    record.modelSystem = new ModelSys::ModelSystemFacade(modelLoadDir, materialsCfg, vertexArrays, programMaker);
+    record.modelSystem =
+        new ModelSys::ModelSystemFacade(modelLoadDir, materialsCfg, vertexArrays, programMaker);
     record.graphics = new GameGraphics();
     record.graphics->init();
     record.soundManager = new Game::SoundManager(manager->getSoundController(), CFG::get("SOUNDS_CFG"));

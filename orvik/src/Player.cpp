@@ -116,8 +116,10 @@ void Player::tryMoveTo(int tx, int ty)
 {
     const int dx = x - tx;
     const int dy = y - ty;
-    const GameMaze::Direction h = dx > 0 ? GameMaze::DIR_LEFT : (dx < 0 ? GameMaze::DIR_RIGHT : GameMaze::DIR_NONE);
-    const GameMaze::Direction v = dy > 0 ? GameMaze::DIR_DOWN : (dy < 0 ? GameMaze::DIR_UP : GameMaze::DIR_NONE);
+    const GameMaze::Direction h =
+        dx > 0 ? GameMaze::DIR_LEFT : (dx < 0 ? GameMaze::DIR_RIGHT : GameMaze::DIR_NONE);
+    const GameMaze::Direction v =
+        dy > 0 ? GameMaze::DIR_DOWN : (dy < 0 ? GameMaze::DIR_UP : GameMaze::DIR_NONE);
     const bool verticalFirst = std::abs(dx) < std::abs(dy);
     const GameMaze::Direction first = verticalFirst ? v : h;
     const GameMaze::Direction second = verticalFirst ? h : v;

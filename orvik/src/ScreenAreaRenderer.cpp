@@ -33,7 +33,8 @@ ScreenAreaRenderer::~ScreenAreaRenderer()
     delete viewBox;
 }
 
-bool ScreenAreaRenderer::init(const std::set<std::string>& modelNames, const std::set<std::string>& materialNames)
+bool ScreenAreaRenderer::init(const std::set<std::string>& modelNames,
+                              const std::set<std::string>& materialNames)
 {
     // Without a model system only a configuration that names nothing can be served.
     if (modelSystem == nullptr)

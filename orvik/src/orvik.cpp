@@ -1,7 +1,5 @@
-// The maze game's program.
+// The maze game's program: this main source and the entry point of lib/Game/GAME_MAIN.
 #include "orvik/src/MyEvents.h"
 
 // The game's event names exist before main reads any configuration that names them.
 static Orvik::RegisterMyEvents s_RegisterMyEvents;
-
-#include "Game/GAME_MAIN/Main.inl"

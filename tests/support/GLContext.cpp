@@ -5,9 +5,11 @@
 #include <GLFW/glfw3.h>
 
 #include "support/GLLeakCheck.h"
+#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace
 {
@@ -23,6 +25,18 @@ void recordError(int code, const char* description)
 [[noreturn]] void fail(const std::string& what)
 {
     throw std::runtime_error("GLContext: " + what + " (" + lastError + ")");
+}
+// A busy X server now and then refuses a connection (many test programs start at once): try again a
+// few times before calling the server absent.
+bool startWindowLibrary()
+{
+    for (int attempt = 0; attempt < 20; ++attempt)
+    {
+        if (glfwInit())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
 }
 } // namespace
 
@@ -49,7 +63,7 @@ bool GLContext::available()
 GLContext::GLContext(int width, int height) : m_width(width), m_height(height)
 {
     glfwSetErrorCallback(recordError);
-    if (openContexts == 0 && !glfwInit())
+    if (openContexts == 0 && !startWindowLibrary())
         fail("the window library did not start");
     ++openContexts;
 

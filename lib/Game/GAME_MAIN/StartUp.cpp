@@ -24,7 +24,8 @@ bool hasAssignment(const std::string& argument)
 
 bool endsWith(const std::string& text, const std::string& suffix)
 {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 bool isYes(const std::string& key)
@@ -39,8 +40,8 @@ int layerConfiguration(int argc, char** argv)
     CFG::Info* overrides = CFG::getDefaultOverrides();
     std::string settingsFile = c_settingsPrefix + c_mainFile;
     int next = 1;
-    if (argc > 1 && !hasAssignment(argv[1]) && std::string(argv[1]).compare(0, c_settingsPrefix.size(),
-                                                                           c_settingsPrefix) == 0)
+    if (argc > 1 && !hasAssignment(argv[1]) &&
+        std::string(argv[1]).compare(0, c_settingsPrefix.size(), c_settingsPrefix) == 0)
     {
         settingsFile = argv[1];
         next = 2;

@@ -25,9 +25,9 @@ TEST(GameEvents, NamesAndCodesMapBothWaysAfterStaticInitialisation)
     {
         int code;
         const char* name;
-    } cases[] = {{30, "START_MOVE"}, {31, "MOVE_UP"},  {32, "MOVE_DOWN"}, {33, "MOVE_LEFT"},
-                 {34, "MOVE_RIGHT"}, {35, "MOVE_TO"},  {36, "ESCAPED"},   {37, "MOVE_TO_MOUSE"},
-                 {0, "INVALID"},     {1, "SHUTDOWN"},  {29, "MUSIC"},     {28, "SOUND"}};
+    } cases[] = {{30, "START_MOVE"}, {31, "MOVE_UP"}, {32, "MOVE_DOWN"}, {33, "MOVE_LEFT"},
+                 {34, "MOVE_RIGHT"}, {35, "MOVE_TO"}, {36, "ESCAPED"},   {37, "MOVE_TO_MOUSE"},
+                 {0, "INVALID"},     {1, "SHUTDOWN"}, {29, "MUSIC"},     {28, "SOUND"}};
     const Util::TwoWayMapping<int>& names = EVT::EventStrings::instance().mapping();
     for (const auto& c : cases)
     {

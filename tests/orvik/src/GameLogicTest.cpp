@@ -66,14 +66,22 @@ public:
 // start-up orders them, driven by UPDATE events.
 struct RunningFixture
 {
-    explicit RunningFixture(std::map<std::string, std::string> keys = {}, const std::string& input = c_gameInput)
+    explicit RunningFixture(std::map<std::string, std::string> keys = {},
+                            const std::string& input = c_gameInput)
         : dir("orvik-running"), manager(50, 0)
     {
         const std::map<std::string, std::string> defaults = {
-            {"MAZE_SIZES", "2,2 3,2"},     {"MAZE_OPEN_PLAN_PER", "100"},     {"MAZE_DEAD_ENDS", "NO"},
-            {"MAZE_SEED", "11"},           {"PLAYER_MOVE_DELAY", "100"},      {"PLAYER_ESCAPE_DELAY", "200"},
-            {"PLAYER_CHANGE_DIR_DELAY", "500"}, {"GAME_VIEW_BOX", "0,0,100,100"}, {"GAME_INPUT_BOX", "0,0,100,100"},
-            {"MUSIC_ON", "YES"},           {"GAME_INPUT_CFG", dir.write("game.cfg", input)}};
+            {"MAZE_SIZES", "2,2 3,2"},
+            {"MAZE_OPEN_PLAN_PER", "100"},
+            {"MAZE_DEAD_ENDS", "NO"},
+            {"MAZE_SEED", "11"},
+            {"PLAYER_MOVE_DELAY", "100"},
+            {"PLAYER_ESCAPE_DELAY", "200"},
+            {"PLAYER_CHANGE_DIR_DELAY", "500"},
+            {"GAME_VIEW_BOX", "0,0,100,100"},
+            {"GAME_INPUT_BOX", "0,0,100,100"},
+            {"MUSIC_ON", "YES"},
+            {"GAME_INPUT_CFG", dir.write("game.cfg", input)}};
         keys.insert(defaults.begin(), defaults.end());
         for (const auto& key : keys)
             config.set(key.first, key.second);
@@ -196,7 +204,8 @@ TEST(GameLogic, APauseKeepsTheLevelAndResumesIt)
     f.raise(EVT::EVENT_MENU_NEXT_ITEM);
     f.raise(EVT::EVENT_MENU_SELECT);
     f.update(10.0f);
-    EXPECT_EQ((std::vector<std::string>{"MUSIC:GAME_MUSIC", "PAUSE", "RESUME", "MUSIC:GAME_MUSIC"}), log.lines());
+    EXPECT_EQ((std::vector<std::string>{"MUSIC:GAME_MUSIC", "PAUSE", "RESUME", "MUSIC:GAME_MUSIC"}),
+              log.lines());
     EXPECT_EQ(maze, f.running->getMaze());
     EXPECT_EQ(std::make_pair(1, 0), f.pos());
     EXPECT_EQ(1u, f.running->getPlayer()->getFootprints().size());
@@ -246,7 +255,8 @@ TEST(GameLogic, MoveToMouseAsksForTheCellUnderThePointerInAViewportLowInTheWindo
         int x;
         int y;
         const char* cell;
-    } cases[] = {{60, 320, "1,7"}, {60, 590, "1,0"}, {760, 400, "9,5"}, {60, 20, nullptr}, {60, 280, nullptr}};
+    } cases[] = {
+        {60, 320, "1,7"}, {60, 590, "1,0"}, {760, 400, "9,5"}, {60, 20, nullptr}, {60, 280, nullptr}};
     for (const auto& c : cases)
     {
         moves.cells.clear();
@@ -267,7 +277,8 @@ TEST(GameLogicDeathTest, AGameInputFileThatCannotBeUsedEndsTheProgram)
         const char* input;
         const char* message;
     } cases[] = {
-        {"INPUT_CONTROLLER_NAME == GAME\nGAME_SWITCH_LIST == X\nGAME_X_TRIGGER == KEY\n", "ABORT: Failed to create GAME InputController using .*game.cfg"},
+        {"INPUT_CONTROLLER_NAME == GAME\nGAME_SWITCH_LIST == X\nGAME_X_TRIGGER == KEY\n",
+         "ABORT: Failed to create GAME InputController using .*game.cfg"},
         {"INPUT_CONTROLLER_NAME == GAME\nGAME_AREA_LIST == T\nGAME_T_POS == 0,0\nGAME_T_SIZE == 1,1\n"
          "GAME_T_RELATIVE_AREA == player\n",
          "ABORT: Unknown Player ScreenArea type: player"},
@@ -301,4 +312,3 @@ TEST(GameLogic, DestroyedBeforeAnyLevelLeavesNothingBehind)
     EXPECT_TRUE(log.lines().empty());
 }
 } // namespace
-

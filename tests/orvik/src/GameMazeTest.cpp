@@ -17,7 +17,7 @@ using OrvikTest::Config;
 
 std::map<std::string, std::string> mazeKeys(const std::string& sizes)
 {
-    return {{"MAZE_SIZES", sizes},     {"MAZE_START_X", "0"},     {"MAZE_START_Y", "0"},
+    return {{"MAZE_SIZES", sizes},       {"MAZE_START_X", "0"},     {"MAZE_START_Y", "0"},
             {"MAZE_OPEN_PLAN_PER", "0"}, {"MAZE_DEAD_ENDS", "YES"}, {"MAZE_SINGLE_PATH", "NO"},
             {"WALL_ZPOS", "0"}};
 }
@@ -74,7 +74,8 @@ TEST(GameMazeDeathTest, UnusableSizesOrStartsEndTheProgramNamingTheFault)
         // The generator gives no maze for a start outside the grid, nor for a grid it cannot index.
         {"4,4", 0, "9", "ABORT: No maze generated from start 9,0 in size 4x4 for level 0"},
         {"3,3 4,4", 5, "-1", "ABORT: No maze generated from start -1,0 in size 4x4 for level 1"},
-        {"100000,100000", 0, "0", "ABORT: No maze generated from start 0,0 in size 100000x100000 for level 0"},
+        {"100000,100000", 0, "0",
+         "ABORT: No maze generated from start 0,0 in size 100000x100000 for level 0"},
     };
     for (const auto& c : cases)
     {
@@ -116,9 +117,9 @@ TEST(GameMaze, PointerPicksTheNearestHalfGridPointsCell)
         int x;
         int y;
     } cases[] = {
-        {0, 0, true, 0, 7},     {-100, 0, false, -1, 7}, {47, 0, true, 0, 7},   {48, 0, true, 1, 7},
-        {0, 44, true, 0, 7},    {0, 45, true, 0, 6},     {620, 460, true, 9, 0}, {0, 500, false, 0, -1},
-        {660, 10, false, 10, 7},
+        {0, 0, true, 0, 7},     {-100, 0, false, -1, 7}, {47, 0, true, 0, 7},
+        {48, 0, true, 1, 7},    {0, 44, true, 0, 7},     {0, 45, true, 0, 6},
+        {620, 460, true, 9, 0}, {0, 500, false, 0, -1},  {660, 10, false, 10, 7},
     };
     for (const auto& c : cases)
     {

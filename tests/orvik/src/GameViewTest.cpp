@@ -15,7 +15,7 @@
 #include "input/InputController.h"
 #include "orvik/src/GameView.h"
 #include "orvik/src/Globals.h"
-#include "support/FakeRenderController.h"
+#include "support/MemoryRenderController.h"
 
 namespace
 {
@@ -35,22 +35,10 @@ public:
     }
 };
 
-// Keeps a real stack of view data, so that a frame can be checked to leave the view as it found it.
-class StackingRenderController : public Testing::FakeRenderController
-{
-public:
-    void pushViewData() override { stack.push_back(current); }
-    void popViewData() override
-    {
-        current = stack.back();
-        stack.pop_back();
-    }
-    std::vector<Render::ViewData> stack;
-};
-
 TEST(GameView, CameraComesFromThreeOrTwoNumbersAndIsZeroOtherwise)
 {
-    OrvikTest::Config config(Keys{{"CAMERA_XYZ", "10,20"}, {"CAMERA_FACE", "0, 0, -1"}, {"GAME_VIEW_BOX", "10,20,50,50"}});
+    OrvikTest::Config config(
+        Keys{{"CAMERA_XYZ", "10,20"}, {"CAMERA_FACE", "0, 0, -1"}, {"GAME_VIEW_BOX", "10,20,50,50"}});
     Orvik::GameView view(nullptr);
     const MathStuff::Orientation<float>& camera = view.getCamera();
     EXPECT_EQ(10.0f, camera.position.x);
@@ -74,9 +62,13 @@ TEST(GameView, CameraComesFromThreeOrTwoNumbersAndIsZeroOtherwise)
 
 TEST(GameView, EachFrameSetsTheViewOverTheBoxAndRestoresItWithSettingsReadOnce)
 {
-    OrvikTest::Config config(Keys{{"MIN_Z", "-5"}, {"MAX_Z", "50"}, {"VSYNC_ON", "1"}, {"IS_3D", "y"},
-                                  {"GAME_VIEW_BOX", "0,0,50,100"}, {"CAMERA_XYZ", "1,2,3"}});
-    StackingRenderController controller;
+    OrvikTest::Config config(Keys{{"MIN_Z", "-5"},
+                                  {"MAX_Z", "50"},
+                                  {"VSYNC_ON", "1"},
+                                  {"IS_3D", "y"},
+                                  {"GAME_VIEW_BOX", "0,0,50,100"},
+                                  {"CAMERA_XYZ", "1,2,3"}});
+    Testing::MemoryRenderController controller;
     Game::GameManager manager(50, 0);
     manager.setRenderController(&controller);
     Orvik::globals().gameManager = &manager;

@@ -23,15 +23,16 @@ typedef std::vector<std::pair<Cell, Cell>> Passages;
 
 // (0,0) dead end - (1,0) - (2,0) - (3,0) junction up, right and left; (4,0) a bend up to the dead
 // end (4,1); (3,1) a dead end.
-const Passages c_corridorMap = {{{0, 0}, {1, 0}}, {{1, 0}, {2, 0}}, {{2, 0}, {3, 0}}, {{3, 0}, {3, 1}},
-                                {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}};
+const Passages c_corridorMap = {{{0, 0}, {1, 0}}, {{1, 0}, {2, 0}}, {{2, 0}, {3, 0}},
+                                {{3, 0}, {3, 1}}, {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}};
 // (1,0) leads up into the junction (1,1), which opens down, right to the dead end (2,1) and left to
 // the dead end (0,1).
 const Passages c_junctionMap = {{{1, 0}, {1, 1}}, {{1, 1}, {2, 1}}, {{1, 1}, {0, 1}}};
 
 struct PlayerFixture
 {
-    PlayerFixture(const Passages& passages, Cell start, Cell end, std::map<std::string, std::string> keys = {})
+    PlayerFixture(const Passages& passages, Cell start, Cell end,
+                  std::map<std::string, std::string> keys = {})
         : config(withDefaults(keys)), maze(passages, start, end), player(new Orvik::Player(&maze))
     {
     }
@@ -205,8 +206,8 @@ TEST(Player, MoveToTriesTheLongerAxisFirstAndHorizontalOnATie)
         Cell target;
         GameMaze::Direction dir;
     } cases[] = {
-        {&open, {3, 3}, GameMaze::DIR_RIGHT},        {&rightClosed, {3, 3}, GameMaze::DIR_UP},
-        {&open, {1, 2}, GameMaze::DIR_UP},           {&open, {0, 0}, GameMaze::DIR_NONE},
+        {&open, {3, 3}, GameMaze::DIR_RIGHT},       {&rightClosed, {3, 3}, GameMaze::DIR_UP},
+        {&open, {1, 2}, GameMaze::DIR_UP},          {&open, {0, 0}, GameMaze::DIR_NONE},
         {&rightClosed, {3, 0}, GameMaze::DIR_NONE},
     };
     for (const auto& c : cases)
@@ -214,7 +215,8 @@ TEST(Player, MoveToTriesTheLongerAxisFirstAndHorizontalOnATie)
         PlayerFixture f(*c.map, {0, 0}, {9, 9});
         Orvik::Event_MoveTo target(c.target.first, c.target.second);
         EVT::EventBus::instance().raiseEvent(&target, false);
-        EXPECT_EQ(c.dir != GameMaze::DIR_NONE, f.player->isMoving()) << c.target.first << "," << c.target.second;
+        EXPECT_EQ(c.dir != GameMaze::DIR_NONE, f.player->isMoving())
+            << c.target.first << "," << c.target.second;
         if (c.dir != GameMaze::DIR_NONE)
         {
             EXPECT_EQ(c.dir, f.player->getMoveDir());

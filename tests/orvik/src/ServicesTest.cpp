@@ -22,7 +22,7 @@
 #include "orvik/src/InitLogic.h"
 #include "orvik/src/ScreenAreaRenderer.h"
 #include "random/RandUniversal.h"
-#include "support/FakeRenderController.h"
+#include "support/MemoryRenderController.h"
 #include "support/MemoryVertexArray.h"
 #include "support/RecordingRenderQueue.h"
 #include "support/TempDir.h"
@@ -84,7 +84,7 @@ struct Services
     }
     OrvikTest::Config config;
     Testing::TempDir dir;
-    OrvikTest::MemoryRenderController controller;
+    Testing::MemoryRenderController controller;
     Game::GameManager manager;
 };
 } // namespace
@@ -136,7 +136,8 @@ TEST(InitLogicDeathTest, AGraphicThatCannotBeMadeEndsTheProgramNamingItsKind)
     {
         const char* key;
         const char* kind;
-    } cases[] = {{"PLAYER_MODEL_FILE", "PLAYER"}, {"WALL_MODEL_NAME", "WALL"}, {"FOOTPRINT_MODEL_FILE", "FOOTPRINT"}};
+    } cases[] = {
+        {"PLAYER_MODEL_FILE", "PLAYER"}, {"WALL_MODEL_NAME", "WALL"}, {"FOOTPRINT_MODEL_FILE", "FOOTPRINT"}};
     for (const auto& c : cases)
     {
         EXPECT_DEATH(
@@ -250,7 +251,7 @@ TEST(ScreenAreaRenderer, DrawsAModelStretchedOverTheAreaInAFlatViewOverTheInputB
     GraphicsFixture f;
     Orvik::ScreenAreaRenderer renderer;
     ASSERT_TRUE(renderer.init({"frame.tdm"}, {"RED"}));
-    OrvikTest::MemoryRenderController& controller = f.services.controller;
+    Testing::MemoryRenderController& controller = f.services.controller;
     controller.current.width = 3;
     renderer.setUsedBy("GAME", false);
     EXPECT_EQ(800, renderer.getInputBox().w);

@@ -7,9 +7,6 @@
 
 #include "CFG/CFG.h"
 #include "Game/I_View.h"
-#include "support/FakeRenderController.h"
-#include "support/MemoryVertexArray.h"
-#include "support/RecordingRenderQueue.h"
 
 namespace OrvikTest
 {
@@ -27,7 +24,10 @@ public:
     Config(const Config&) = delete;
     Config& operator=(const Config&) = delete;
 
-    void set(const std::string& key, const std::string& value) { CFG::getDefaultOverrides()->add(key, value); }
+    void set(const std::string& key, const std::string& value)
+    {
+        CFG::getDefaultOverrides()->add(key, value);
+    }
 };
 
 // A view with a fixed box.
@@ -43,24 +43,5 @@ public:
     EVT::I_Event* onInput(EVT::I_Event* event) override { return event; }
     Geom::Rect<int> getViewBox() const override { return box; }
     Geom::Rect<int> box;
-};
-
-// Vertex arrays in memory, a render queue that records, and a real stack of view data.
-class MemoryRenderController : public Testing::FakeRenderController
-{
-public:
-    Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override
-    {
-        return new Testing::MemoryVertexArray(bytes, writeOnly, nullptr);
-    }
-    Render::I_RenderQueue* getRenderQueue() override { return &queue; }
-    void pushViewData() override { stack.push_back(current); }
-    void popViewData() override
-    {
-        current = stack.back();
-        stack.pop_back();
-    }
-    Testing::RecordingRenderQueue queue;
-    std::vector<Render::ViewData> stack;
 };
 } // namespace OrvikTest

@@ -29,25 +29,12 @@
 #include "orvik/src/Globals.h"
 #include "orvik/src/MyEvents.h"
 #include "orvik/src/ScreenAreaRenderer.h"
-#include "support/FakeRenderController.h"
-#include "support/MemoryVertexArray.h"
+#include "support/MemoryRenderController.h"
 #include "support/RecordingConsumer.h"
-#include "support/RecordingRenderQueue.h"
 
 namespace
 {
 Orvik::RegisterMyEvents s_registerForTests;
-
-class MemoryRenderController : public Testing::FakeRenderController
-{
-public:
-    Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override
-    {
-        return new Testing::MemoryVertexArray(bytes, writeOnly, nullptr);
-    }
-    Render::I_RenderQueue* getRenderQueue() override { return &queue; }
-    Testing::RecordingRenderQueue queue;
-};
 
 // Runs in the data folder, as the play command does.
 struct BundledGame
@@ -93,7 +80,7 @@ struct BundledGame
     }
 
     std::string previous;
-    MemoryRenderController controller;
+    Testing::MemoryRenderController controller;
     Game::GameManager manager;
     std::unique_ptr<Game::LogicController> logic;
     Orvik::GameLogic* running = nullptr;
@@ -143,8 +130,9 @@ TEST(BundledGame, EachKeyAndTheButtonRaiseTheirMovesOverTheWindowAndAroundTheTok
         EVT::Event_Mouse move(EVT::EVENT_MOUSE, at.x, at.y, 0, 0, false);
         EVT::EventBus::instance().raiseEvent(&move, false);
         ASSERT_EQ(at.x, mouse->getX());
-        for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_LEFT,
-                                   Devices::Keyboard::KEY_RIGHT, Devices::Keyboard::KEY_SPACE, Devices::Keyboard::KEY_ESC})
+        for (unsigned char code :
+             {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_LEFT,
+              Devices::Keyboard::KEY_RIGHT, Devices::Keyboard::KEY_SPACE, Devices::Keyboard::KEY_ESC})
             game.key(code);
         EVT::Event_Mouse click(EVT::EVENT_MOUSE, at.x, at.y, 0, 1, true);
         EVT::EventBus::instance().raiseEvent(&click, false);
@@ -153,9 +141,9 @@ TEST(BundledGame, EachKeyAndTheButtonRaiseTheirMovesOverTheWindowAndAroundTheTok
         EVT::EventBus::instance().raiseEvent(&up, false);
         game.running->getView()->preUpdate(1.0f);
     }
-    const std::vector<std::string> once = {"MOVE_UP:MOVE_UP",       "MOVE_DOWN:MOVE_DOWN", "MOVE_LEFT:MOVE_LEFT",
-                                           "MOVE_RIGHT:MOVE_RIGHT", "START_MOVE:START_MOVE", "PAUSE:PAUSE",
-                                           "MOVE_TO_MOUSE:MOVE_TO_MOUSE"};
+    const std::vector<std::string> once = {
+        "MOVE_UP:MOVE_UP",       "MOVE_DOWN:MOVE_DOWN", "MOVE_LEFT:MOVE_LEFT",        "MOVE_RIGHT:MOVE_RIGHT",
+        "START_MOVE:START_MOVE", "PAUSE:PAUSE",         "MOVE_TO_MOUSE:MOVE_TO_MOUSE"};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
     EXPECT_EQ(twice, actions.lines());
@@ -185,8 +173,8 @@ TEST(BundledGame, TheMenuInputLoadsItsRowsAndMovesSelectsAndLeaves)
     EVT::EventBus::instance().raiseEvent(&activate, false);
     Testing::RecordingConsumer actions(
         {EVT::EVENT_MENU_PREV_ITEM, EVT::EVENT_MENU_NEXT_ITEM, EVT::EVENT_MENU_SELECT, EVT::EVENT_MENU_EXIT});
-    for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN, Devices::Keyboard::KEY_RETURN,
-                               Devices::Keyboard::KEY_ESC})
+    for (unsigned char code : {Devices::Keyboard::KEY_UP, Devices::Keyboard::KEY_DOWN,
+                               Devices::Keyboard::KEY_RETURN, Devices::Keyboard::KEY_ESC})
     {
         EVT::Event_Key press(EVT::EVENT_KEY, code, true, 0);
         menu.onInput(&press);

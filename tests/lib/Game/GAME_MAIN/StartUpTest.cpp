@@ -62,8 +62,13 @@ TEST(StartUp, CommandLinesLayerSettingsFilesAndOverrides)
         std::vector<std::string> arguments;
         Keys expected;
     } cases[] = {
-        {{}, {{"SETTINGS_FILE", "SETTINGS_orvik.cfg"}, {"S", "default settings"}, {"FROM", "main"}, {"A", "settingsA"}}},
-        {{"SETTINGS_other.cfg"}, {{"SETTINGS_FILE", "SETTINGS_other.cfg"}, {"S", "other settings"}, {"FROM", "main"}}},
+        {{},
+         {{"SETTINGS_FILE", "SETTINGS_orvik.cfg"},
+          {"S", "default settings"},
+          {"FROM", "main"},
+          {"A", "settingsA"}}},
+        {{"SETTINGS_other.cfg"},
+         {{"SETTINGS_FILE", "SETTINGS_other.cfg"}, {"S", "other settings"}, {"FROM", "main"}}},
         {{"SETTINGS_other.cfg", "extra.cfg"}, {{"S", "other settings"}, {"FROM", "extra"}}},
         {{"extra.cfg"}, {{"S", "default settings"}, {"FROM", "extra"}}},
         {{"SETTINGS_X==cmd"}, {{"SETTINGS_FILE", "SETTINGS_orvik.cfg"}, {"SETTINGS_X", "cmd"}}},
@@ -145,19 +150,21 @@ TEST(StartUp, GlobalKeysArePinnedUnlessAlreadyOverridden)
     };
     for (const auto& c : cases)
     {
-        ConfigDir dir(Files{{"orvik.cfg", std::string("A == mainA\nB == mainB\nGLOBAL_KEYS == ") + c.globalKeys + "\n"},
-                       {"SETTINGS_orvik.cfg", "A == settingsA\n"}});
+        ConfigDir dir(
+            Files{{"orvik.cfg", std::string("A == mainA\nB == mainB\nGLOBAL_KEYS == ") + c.globalKeys + "\n"},
+                  {"SETTINGS_orvik.cfg", "A == settingsA\n"}});
         dir.layer(c.arguments);
         Game::pinGlobalKeys();
         for (const auto& key : c.pinned)
-            EXPECT_EQ(key.second, CFG::getDefaultOverrides()->get(key.first)) << c.globalKeys << " " << key.first;
+            EXPECT_EQ(key.second, CFG::getDefaultOverrides()->get(key.first))
+                << c.globalKeys << " " << key.first;
     }
 }
 
 TEST(StartUp, TheFirstViewComesFromTheConfiguration)
 {
     ConfigDir dir(Files{{"orvik.cfg", "MIN_Z == 1.5\nMAX_Z == 900\nFOV == 45\nSCREEN_WIDTH == 640\n"
-                                 "SCREEN_HEIGHT == 480\nVSYNC_ON == yes\nIS_3D == Y\n"}});
+                                      "SCREEN_HEIGHT == 480\nVSYNC_ON == yes\nIS_3D == Y\n"}});
     dir.layer({});
     const Render::ViewData data = Game::initialViewData();
     EXPECT_EQ(1.5f, data.minZ);

@@ -123,3 +123,23 @@ TEST(GameSmoke, PlaysOnTheBundledDataAndClosesCleanly)
     EXPECT_EQ(std::string::npos, errText.str().find("ABORT")) << errText.str();
 }
 } // namespace
+
+namespace
+{
+TEST(GameSmoke, AConfigurationArgumentNamingNoFileEndsWithStatusOne)
+{
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0)
+    {
+        if (chdir(ORVIK_DATA_DIR) != 0)
+            _exit(126);
+        execl(ORVIK_PROGRAM, ORVIK_PROGRAM, "missing.cfg", "SCREEN_WIDTH==320", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    ASSERT_TRUE(waitFor(pid, status, 30));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(1, WEXITSTATUS(status));
+}
+} // namespace

@@ -1,5 +1,5 @@
-// The program's entry point, brought into the game's main source, which also enters the game's event
-// names before it runs.
+// The program's entry point. The program is built from it and the game's main source, which enters the
+// game's event names before main runs.
 #include <string>
 #include <vector>
 
@@ -34,8 +34,9 @@ int main(int argc, char** argv)
     const CFG::InfoParser* parser = CFG::parser();
     // The game manager listens for the window's size, which the window application reports as it opens.
     Game::GameManager gameManager(parser->getNumber<int>("FRAME_RATE"), parser->getNumber<int>("FRAME_SKIP"));
-    Game::GLFWApp windowApp(c_title, parser->getNumber<int>("SCREEN_WIDTH"), parser->getNumber<int>("SCREEN_HEIGHT"),
-                            isYes("FULLSCREEN_ON"), parser->getNumber<unsigned long>("CLEAR_COLOR"), true,
+    Game::GLFWApp windowApp(c_title, parser->getNumber<int>("SCREEN_WIDTH"),
+                            parser->getNumber<int>("SCREEN_HEIGHT"), isYes("FULLSCREEN_ON"),
+                            parser->getNumber<unsigned long>("CLEAR_COLOR"), true,
                             parser->getNumber<float>("GAME_SPEED"));
     gameManager.setWindowApp(&windowApp);
     OGL::Controller renderController(Game::initialViewData());
