@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "models/ModelMatPair.h"
+#include "util/NonCopyable.h"
 
 namespace ModelSys
 {
@@ -14,7 +15,7 @@ namespace Orvik
 {
 // The six things the maze game draws, each one model with one material named by configuration keys
 // (kind + "_MATERIAL", "_MODEL_NAME", "_MODEL_FILE") and made once at start-up.
-class GameGraphics
+class GameGraphics : private Util::NonCopyable<GameGraphics>
 {
 public:
     enum Graphic
@@ -31,8 +32,6 @@ public:
     // Takes the model system from the globals record, which must hold it already.
     GameGraphics();
     virtual ~GameGraphics();
-    GameGraphics(const GameGraphics&) = delete;
-    GameGraphics& operator=(const GameGraphics&) = delete;
 
     // Makes the six pairs; a kind that cannot be made ends the program. A second call does nothing.
     void init();

@@ -4,6 +4,7 @@
 
 #include "Game/I_LogicState.h"
 #include "events/I_EventConsumer.h"
+#include "util/NonCopyable.h"
 
 namespace Game
 {
@@ -27,7 +28,7 @@ class Player;
 // controller, its mouse-move handler, its maze and its player; the random source, the auto-pauser and
 // the count of escaped levels last for the whole run. Answers "PAUSED" after a pause and "ESCAPED" once
 // a level has been escaped and torn down.
-class GameLogic : public Game::I_LogicState, public EVT::I_EventConsumer
+class GameLogic : public Game::I_LogicState, public EVT::I_EventConsumer, private Util::NonCopyable<GameLogic>
 {
 public:
     static const std::string STATE_QUIT;
@@ -36,8 +37,6 @@ public:
 
     explicit GameLogic(Game::GameManager* gameManager);
     ~GameLogic() override;
-    GameLogic(const GameLogic&) = delete;
-    GameLogic& operator=(const GameLogic&) = delete;
 
     void setPause(bool pause) override;
     // Builds a level unless one is in progress, then gives it the input, the auto-pause and the music.

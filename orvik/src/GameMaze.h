@@ -5,6 +5,7 @@
 
 #include "maths/Orientation.h"
 #include "orvik/src/GameGraphics.h"
+#include "util/NonCopyable.h"
 
 namespace Game
 {
@@ -32,7 +33,7 @@ namespace Orvik
 // One level's maze: generated at the size configured for the level, laid out on a half grid of
 // (2W + 1) by (2H + 1) points inside the game view's box (rooms at odd points, posts at even ones, walls
 // between) and drawn from there. Cells count x from the left and y from the bottom.
-class GameMaze
+class GameMaze : private Util::NonCopyable<GameMaze>
 {
 public:
     enum Direction
@@ -45,13 +46,11 @@ public:
     };
 
     // A half-grid point (gx, gy).
-    typedef std::pair<int, int> GridPoint;
+    using GridPoint = std::pair<int, int>;
 
     // Levels count from 0; random is borrowed. A configuration that gives no maze ends the program.
     GameMaze(int level, const Game::I_View* view, RNG::I_Random* random);
     virtual ~GameMaze();
-    GameMaze(const GameMaze&) = delete;
-    GameMaze& operator=(const GameMaze&) = delete;
 
     // Posts, walls and the treasure.
     virtual void onRender();

@@ -2,6 +2,7 @@
 
 #include "Game/I_View.h"
 #include "maths/Orientation.h"
+#include "util/NonCopyable.h"
 
 namespace GameHelper
 {
@@ -20,14 +21,12 @@ class Player;
 
 // The view of a running level: sets its view and camera over its box (GAME_VIEW_BOX) and draws the
 // maze, the player and its input controller's screen areas; hands time and input to that controller.
-class GameView : public Game::I_View
+class GameView : public Game::I_View, private Util::NonCopyable<GameView>
 {
 public:
     // Takes the input controller over.
     explicit GameView(Input::InputController* controller);
     ~GameView() override;
-    GameView(const GameView&) = delete;
-    GameView& operator=(const GameView&) = delete;
 
     void setPause(bool) override {}
     void setScreenSize(int width, int height) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game/I_LogicState.h"
+#include "util/NonCopyable.h"
 
 namespace Game
 {
@@ -13,13 +14,11 @@ namespace Orvik
 // joypad in the device registry; the font manager, the model system, the graphics table, the sound
 // manager and the screen-area renderer in the globals record) and deletes them when it is destroyed,
 // after every other state.
-class InitLogic : public Game::I_LogicState
+class InitLogic : public Game::I_LogicState, private Util::NonCopyable<InitLogic>
 {
 public:
     explicit InitLogic(Game::GameManager* gameManager);
     ~InitLogic() override;
-    InitLogic(const InitLogic&) = delete;
-    InitLogic& operator=(const InitLogic&) = delete;
 
     void setPause(bool) override {}
     void onEnter(const std::string& from, const std::string& outcome) override;

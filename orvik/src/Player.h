@@ -7,6 +7,7 @@
 #include "Game/Timer.h"
 #include "events/I_EventConsumer.h"
 #include "orvik/src/GameMaze.h"
+#include "util/NonCopyable.h"
 
 namespace Orvik
 {
@@ -14,7 +15,7 @@ namespace Orvik
 // room) on timers, walks on by itself along corridors, offers the open exits in turn where the way
 // divides or ends, leaves a trail of footprints and, in the end room, runs the escape that ends the
 // level with ESCAPED.
-class Player : public EVT::I_EventConsumer
+class Player : public EVT::I_EventConsumer, private Util::NonCopyable<Player>
 {
 public:
     // One mark of the trail: the cell the token left and the way it left it.
@@ -28,8 +29,6 @@ public:
     // Starts on the maze's start cell; the maze is borrowed.
     explicit Player(GameMaze* maze);
     ~Player() override;
-    Player(const Player&) = delete;
-    Player& operator=(const Player&) = delete;
 
     void handleEvent(EVT::I_Event* event) override;
     virtual void onRender();

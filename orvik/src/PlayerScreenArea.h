@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/I_ScreenArea.h"
+#include "util/NonCopyable.h"
 
 namespace Orvik
 {
@@ -9,14 +10,12 @@ class GameView;
 // A configured screen area that follows the player's token: its rectangle sits at the token's room,
 // moved by the configured x and y, with the configured size (or PLAYER_BOX_WIDTH_PER and
 // PLAYER_BOX_HEIGHT_PER where that is 0), and kept on the screen. Percent of the screen, y from the top.
-class PlayerScreenArea : public Input::I_ScreenArea
+class PlayerScreenArea : public Input::I_ScreenArea, private Util::NonCopyable<PlayerScreenArea>
 {
 public:
     // Takes the configured area over; the view is borrowed.
     PlayerScreenArea(const GameView* view, Input::I_ScreenArea* area);
     ~PlayerScreenArea() override;
-    PlayerScreenArea(const PlayerScreenArea&) = delete;
-    PlayerScreenArea& operator=(const PlayerScreenArea&) = delete;
 
     // Changes the configured offsets and size.
     void setRect(const Geom::Rect<float>& rect) override;

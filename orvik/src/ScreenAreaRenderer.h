@@ -6,6 +6,7 @@
 #include "Game/I_ScreenWatcher.h"
 #include "input/I_ScreenAreaRenderer.h"
 #include "util/BasicStore.h"
+#include "util/NonCopyable.h"
 
 namespace GameHelper
 {
@@ -29,17 +30,17 @@ namespace Orvik
 // Draws the screen areas of every input controller of the game: loads the models and materials their
 // configurations name, keeps the input box of the active controller (its name + "_INPUT_BOX") and draws
 // each area's model stretched over the area in a flat view over that box.
-class ScreenAreaRenderer : public Input::I_ScreenAreaRenderer, public virtual Game::I_ScreenWatcher
+class ScreenAreaRenderer : public Input::I_ScreenAreaRenderer,
+                           public virtual Game::I_ScreenWatcher,
+                           private Util::NonCopyable<ScreenAreaRenderer>
 {
 public:
     // Model names to the models made for them; the models belong to the model system.
-    typedef Util::BasicStore<std::string, ModelSys::Model*> NameToModel;
+    using NameToModel = Util::BasicStore<std::string, ModelSys::Model*>;
 
     // Takes the model system and the game manager from the globals record and watches the screen size.
     ScreenAreaRenderer();
     virtual ~ScreenAreaRenderer();
-    ScreenAreaRenderer(const ScreenAreaRenderer&) = delete;
-    ScreenAreaRenderer& operator=(const ScreenAreaRenderer&) = delete;
 
     bool init(const std::set<std::string>& modelNames, const std::set<std::string>& materialNames) override;
     void setUsedBy(const std::string& controllerName, bool used) override;

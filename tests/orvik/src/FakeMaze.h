@@ -17,7 +17,7 @@ namespace OrvikTest
 class FakeMaze : public Orvik::GameMaze
 {
 public:
-    typedef std::pair<int, int> Cell;
+    using Cell = std::pair<int, int>;
 
     // passages: pairs of neighbouring cells.
     FakeMaze(const std::vector<std::pair<Cell, Cell>>& passages, Cell start, Cell end,
@@ -64,13 +64,13 @@ public:
 
     static std::string name(Orvik::GameGraphics::Graphic g)
     {
-        static const char* names[] = {"WALL", "TREASURE", "PLAYER", "CHOICE", "ESCAPED", "FOOTPRINT"};
-        return names[g];
+        static const char* l_names[] = {"WALL", "TREASURE", "PLAYER", "CHOICE", "ESCAPED", "FOOTPRINT"};
+        return l_names[g];
     }
     static std::string dirName(Direction d)
     {
-        static const char* names[] = {"NONE", "UP", "DOWN", "LEFT", "RIGHT"};
-        return names[d];
+        static const char* l_names[] = {"NONE", "UP", "DOWN", "LEFT", "RIGHT"};
+        return l_names[d];
     }
 
     Cell start;

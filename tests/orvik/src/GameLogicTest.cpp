@@ -35,7 +35,7 @@
 namespace
 {
 using Orvik::GameMaze;
-typedef std::map<std::string, std::string> Keys;
+using Keys = std::map<std::string, std::string>;
 
 const char* const c_gameInput = "INPUT_CONTROLLER_NAME == GAME\n"
                                 "GAME_AREA_LIST == ANYWHERE, PLAYER\n"

@@ -155,7 +155,7 @@ TEST(GameMaze, ExitsComeDownUpRightLeftAndStopAtTheBorder)
     std::map<std::string, std::string> keys = mazeKeys("3,3");
     keys["MAZE_OPEN_PLAN_PER"] = "100";
     MazeFixture fixture(keys);
-    typedef std::vector<GameMaze::Direction> Exits;
+    using Exits = std::vector<GameMaze::Direction>;
     const struct
     {
         int x;

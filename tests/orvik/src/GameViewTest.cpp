@@ -19,7 +19,7 @@
 
 namespace
 {
-typedef std::map<std::string, std::string> Keys;
+using Keys = std::map<std::string, std::string>;
 
 class NoAreas : public Input::I_ScreenAreaRenderer
 {

@@ -18,8 +18,8 @@ namespace
 {
 using Orvik::GameMaze;
 using OrvikTest::FakeMaze;
-typedef FakeMaze::Cell Cell;
-typedef std::vector<std::pair<Cell, Cell>> Passages;
+using Cell = FakeMaze::Cell;
+using Passages = std::vector<std::pair<Cell, Cell>>;
 
 // (0,0) dead end - (1,0) - (2,0) - (3,0) junction up, right and left; (4,0) a bend up to the dead
 // end (4,1); (3,1) a dead end.

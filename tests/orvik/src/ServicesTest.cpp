@@ -29,7 +29,7 @@
 
 namespace
 {
-typedef std::map<std::string, std::string> Keys;
+using Keys = std::map<std::string, std::string>;
 
 const char* const c_materials = "DEF_COLOR_MAT_PROG == DEF_COLOR_MAT\n"
                                 "DEF_TEXTURE_MAT_PROG == DEF_TEXTURE_MAT\n"

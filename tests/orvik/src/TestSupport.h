@@ -7,11 +7,12 @@
 
 #include "CFG/CFG.h"
 #include "Game/I_View.h"
+#include "util/NonCopyable.h"
 
 namespace OrvikTest
 {
 // Sets configuration keys through the override store for one test and forgets them afterwards.
-class Config
+class Config : private Util::NonCopyable<Config>
 {
 public:
     explicit Config(const std::map<std::string, std::string>& keys = {})
@@ -21,8 +22,6 @@ public:
             set(key.first, key.second);
     }
     ~Config() { CFG::getDefaultOverrides()->reset(); }
-    Config(const Config&) = delete;
-    Config& operator=(const Config&) = delete;
 
     void set(const std::string& key, const std::string& value)
     {

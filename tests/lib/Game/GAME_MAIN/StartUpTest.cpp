@@ -12,7 +12,7 @@
 
 namespace
 {
-typedef std::map<std::string, std::string> Files;
+using Files = std::map<std::string, std::string>;
 // A working directory of configuration files, entered for the test and left afterwards.
 class ConfigDir
 {
@@ -56,7 +56,7 @@ const std::map<std::string, std::string> c_files = {
 
 TEST(StartUp, CommandLinesLayerSettingsFilesAndOverrides)
 {
-    typedef std::map<std::string, std::string> Keys;
+    using Keys = std::map<std::string, std::string>;
     const struct
     {
         std::vector<std::string> arguments;
