@@ -39,7 +39,7 @@ namespace
 const char* const ANYWHERE = "ANYWHERE";
 EVT::EventBus& bus()
 {
-    return Util::Singleton<EVT::EventBus>::instance();
+    return EVT::EventBus::instance();
 }
 
 std::vector<std::string> cut(const std::string& text, const std::string& separator, bool trimEach = true)

@@ -6,7 +6,7 @@
 namespace Maze
 {
 // A cell's location: one coordinate per dimension, x first.
-typedef std::vector<int> CellLoc;
+using CellLoc = std::vector<int>;
 
 // a[i] + b[i] for each coordinate of a; the result has a's length. Coordinates that b lacks add 0.
 CellLoc operator+(const CellLoc& a, const CellLoc& b);

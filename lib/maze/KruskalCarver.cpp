@@ -9,8 +9,8 @@ namespace Maze
 {
 namespace
 {
-typedef MazeGraph::EntryIndex EntryIndex;
-typedef MazeGraph::SlotIndex SlotIndex;
+using EntryIndex = MazeGraph::EntryIndex;
+using SlotIndex = MazeGraph::SlotIndex;
 
 // Path halving: every entry on the way is re-pointed to its grandparent.
 inline std::uint32_t findSet(std::vector<std::uint32_t>& parent, std::uint32_t e)

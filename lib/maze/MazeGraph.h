@@ -8,6 +8,7 @@
 #include "maze/MazeData.h"
 #include "maze/Node.h"
 #include "maze/TileData.h"
+#include "util/NonCopyable.h"
 
 namespace Maze
 {
@@ -18,11 +19,11 @@ namespace Maze
 // cells and memory proportional to the grid. The node graph itself is most of the memory a maze takes,
 // so the arrays beside it are kept lean: an exit's owner is worked out from its slot when every cell has
 // as many exits, and cell types are read from the nodes only when the grid mixes them.
-class MazeGraph
+class MazeGraph : private Util::NonCopyable<MazeGraph>
 {
 public:
-    typedef std::uint32_t EntryIndex;
-    typedef std::uint32_t SlotIndex;
+    using EntryIndex = std::uint32_t;
+    using SlotIndex = std::uint32_t;
     static constexpr EntryIndex NO_ENTRY = std::numeric_limits<EntryIndex>::max();
     static constexpr SlotIndex NO_SLOT = std::numeric_limits<SlotIndex>::max();
 
@@ -30,9 +31,6 @@ public:
     explicit MazeGraph(const MazeData& description) : base(description) {}
     // Deletes the nodes of a graph that was not handed over.
     ~MazeGraph() { reset(true); }
-    MazeGraph(const MazeGraph&) = delete;
-    MazeGraph& operator=(const MazeGraph&) = delete;
-
     // Sizes the arrays for the description's grid; false when the start is not a cell of it or the grid
     // is too big to index.
     bool prepare();
@@ -65,7 +63,7 @@ public:
     void takeCellTable(std::vector<EntryIndex>& into) { into.swap(cellEntries); }
 
 private:
-    typedef std::vector<TileData::Connection> Connections;
+    using Connections = std::vector<TileData::Connection>;
     static constexpr SlotIndex MAX_SLOTS = NO_SLOT - 1;
 
     struct TypeInfo

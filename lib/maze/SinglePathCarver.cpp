@@ -27,8 +27,8 @@ void SinglePathCarver::unvisitedExits(MazeGraph::EntryIndex cell,
 
 CellLoc SinglePathCarver::carve(long long totalCells)
 {
-    typedef MazeGraph::EntryIndex EntryIndex;
-    typedef MazeGraph::SlotIndex SlotIndex;
+    using EntryIndex = MazeGraph::EntryIndex;
+    using SlotIndex = MazeGraph::SlotIndex;
     // The walk runs on the compact arrays: a cell counts as visited once any of its exits is open, which
     // the visited flags mirror, and the exits it opens are collected and set on the graph at the end.
     std::vector<std::uint8_t> visitedCell(graph.entryCount(), 0);

@@ -8,6 +8,6 @@ namespace ModelSys
 {
 // The entries of a model assembly: (entry name, parts text), the root first. Several entries may share
 // a name; lookups take the first.
-typedef std::pair<std::string, std::string> BlueprintEntry;
-typedef std::vector<BlueprintEntry> Blueprint;
+using BlueprintEntry = std::pair<std::string, std::string>;
+using Blueprint = std::vector<BlueprintEntry>;
 } // namespace ModelSys

@@ -11,7 +11,7 @@ namespace ModelSys
 class CompositeModel : public Model
 {
 public:
-    typedef std::vector<Model*> Children;
+    using Children = std::vector<Model*>;
 
     explicit CompositeModel(const std::string& name);
     // Deletes every child.

@@ -9,8 +9,8 @@ namespace ModelSys
 {
 struct CompositeModelIterator::Impl
 {
-    typedef CompositeModel::Children::const_iterator Position;
-    typedef std::pair<Position, Position> Range;
+    using Position = CompositeModel::Children::const_iterator;
+    using Range = std::pair<Position, Position>;
 
     explicit Impl(CompositeModel* rootIn) : root(rootIn) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/ModelIterator.h"
+#include "util/NonCopyable.h"
 
 namespace ModelSys
 {
@@ -8,14 +9,11 @@ class CompositeModel;
 
 // Yields every descendant of its root, not the root itself, in pre-order: a child, then that child's
 // own descendants, then the next child. The tree must not change while it is walked.
-class CompositeModelIterator : public ModelIterator
+class CompositeModelIterator : public ModelIterator, private Util::NonCopyable<CompositeModelIterator>
 {
 public:
     explicit CompositeModelIterator(CompositeModel* root);
     ~CompositeModelIterator() override;
-
-    CompositeModelIterator(const CompositeModelIterator&) = delete;
-    CompositeModelIterator& operator=(const CompositeModelIterator&) = delete;
 
     void first() override;
     void next() override;

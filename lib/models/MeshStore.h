@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Render/I_CreateVertexArray.h"
+#include "util/NonCopyable.h"
 
 namespace ModelSys
 {
@@ -13,18 +14,15 @@ class MeshStoreIterator;
 // Meshes by name, and every vertex array made for them. The store offers the vertex-array factory's
 // operations so that everything the model system draws from is made, and deleted, here; it does not
 // pass for a factory elsewhere.
-class MeshStore : private Render::I_CreateVertexArray
+class MeshStore : private Render::I_CreateVertexArray, private Util::NonCopyable<MeshStore>
 {
 public:
-    typedef std::unique_ptr<MeshStoreIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<MeshStoreIterator>;
 
     // The factory is the render controller's; it stays the caller's and may be null, in which case no
     // vertex array can be made.
     explicit MeshStore(Render::I_CreateVertexArray* factory);
     ~MeshStore() override;
-
-    MeshStore(const MeshStore&) = delete;
-    MeshStore& operator=(const MeshStore&) = delete;
 
     // Each array made is kept (a null answer too) until the store is cleared.
     Render::I_VertexArray* createVertexArray(int bytes, bool writeOnly) override;

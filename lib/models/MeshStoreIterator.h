@@ -5,6 +5,7 @@
 
 #include "util/I_Iterator.h"
 #include "util/NamePtrStore.h"
+#include "util/NonCopyable.h"
 
 namespace ModelSys
 {
@@ -13,14 +14,12 @@ class MeshStore;
 
 // Walks a mesh store in ascending byte order of the names, answering (name, mesh), and ("", null) once
 // done. The store must outlive the iterator and not change while it is walked.
-class MeshStoreIterator : public Util::I_Iterator<std::pair<std::string, Mesh*>>
+class MeshStoreIterator : public Util::I_Iterator<std::pair<std::string, Mesh*>>,
+                          private Util::NonCopyable<MeshStoreIterator>
 {
 public:
     explicit MeshStoreIterator(const MeshStore* store);
     virtual ~MeshStoreIterator();
-
-    MeshStoreIterator(const MeshStoreIterator&) = delete;
-    MeshStoreIterator& operator=(const MeshStoreIterator&) = delete;
 
     void first() override;
     void next() override;

@@ -6,6 +6,7 @@
 
 #include "maths/Orientation.h"
 #include "util/NamedObject.h"
+#include "util/NonCopyable.h"
 
 namespace Render
 {
@@ -24,18 +25,15 @@ class ModelIterator;
 
 // A node of a model tree: a leaf drawing one mesh, or a composite owning its children. A model belongs
 // to one composite at most, and deleting it unhooks it from that composite.
-class Model : public Util::NamedObject
+class Model : public Util::NamedObject, public Util::NonCopyable<Model>
 {
 public:
-    typedef std::unique_ptr<ModelIterator> IteratorHandle;
-    typedef std::vector<MathStuff::Orientation<float>> Placements;
-    typedef std::vector<MatSys::Material*> Materials;
+    using IteratorHandle = std::unique_ptr<ModelIterator>;
+    using Placements = std::vector<MathStuff::Orientation<float>>;
+    using Materials = std::vector<MatSys::Material*>;
 
     explicit Model(const std::string& name);
     ~Model() override;
-
-    Model(const Model&) = delete;
-    Model& operator=(const Model&) = delete;
 
     virtual void addPart(Model* child) = 0;
     // The child is not deleted.

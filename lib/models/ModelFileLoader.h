@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "util/NonCopyable.h"
+
 namespace MatSys
 {
 class MaterialStore;
@@ -15,18 +17,15 @@ class MeshStore;
 
 // Turns one model file into named meshes in the mesh store, with the materials and textures they are
 // drawn with, and reports the names of what it made or used. The stores are not owned.
-class ModelFileLoader
+class ModelFileLoader : public Util::NonCopyable<ModelFileLoader>
 {
 public:
-    typedef std::vector<std::string> Names;
+    using Names = std::vector<std::string>;
 
     // The directory is set as setLoadDir of this class sets it.
     ModelFileLoader(MeshStore* meshStore, MatSys::MaterialStore* materialStore,
                     MatSys::TextureStore* textureStore, const std::string& loadDir);
     virtual ~ModelFileLoader();
-
-    ModelFileLoader(const ModelFileLoader&) = delete;
-    ModelFileLoader& operator=(const ModelFileLoader&) = delete;
 
     // Empty, or ending in "/".
     virtual const std::string& getLoadDir() const;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "util/NonCopyable.h"
+
 namespace MatSys
 {
 class MaterialStore;
@@ -16,17 +18,14 @@ class ModelFileLoader;
 
 // Hands each model file to the loader once and keeps what came of it, by the file name as given.
 // A file that failed is never tried again.
-class ModelFileManager
+class ModelFileManager : private Util::NonCopyable<ModelFileManager>
 {
 public:
-    typedef std::vector<std::string> Names;
+    using Names = std::vector<std::string>;
 
     // The loader is not owned.
     explicit ModelFileManager(ModelFileLoader* loader);
     virtual ~ModelFileManager();
-
-    ModelFileManager(const ModelFileManager&) = delete;
-    ModelFileManager& operator=(const ModelFileManager&) = delete;
 
     virtual const std::string& getLoadDir() const;
     virtual MeshStore* getMeshStore() const;

@@ -5,6 +5,7 @@
 
 #include "models/Blueprint.h"
 #include "util/RGBA.h"
+#include "util/NonCopyable.h"
 
 namespace Render
 {
@@ -28,19 +29,16 @@ class Model;
 // the model-file loaders, the file manager and the model maker, and adds the two default materials
 // "DEF_COLOR_MAT" and "DEF_TEXTURE_MAT". While told to own models, it keeps every model it makes and
 // deletes them with itself; other models belong to their caller, who deletes them before the facade.
-class ModelSystemFacade
+class ModelSystemFacade : private Util::NonCopyable<ModelSystemFacade>
 {
 public:
-    typedef std::vector<std::string> Names;
+    using Names = std::vector<std::string>;
 
     // The factory stays the caller's; the program maker (null: the GLSL makers) goes to the material
     // system, which deletes it.
     ModelSystemFacade(const std::string& modelLoadDir, const std::string& materialsConfig,
                       Render::I_CreateVertexArray* factory, MatSys::I_ShaderProgramMaker* programMaker);
     virtual ~ModelSystemFacade();
-
-    ModelSystemFacade(const ModelSystemFacade&) = delete;
-    ModelSystemFacade& operator=(const ModelSystemFacade&) = delete;
 
     virtual MatSys::MaterialSystemFacade* getMaterialFacade() const;
     // Empty, or ending in "/".

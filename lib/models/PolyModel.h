@@ -5,15 +5,16 @@
 
 #include "maths/Vector3.h"
 #include "util/NamedObject.h"
+#include "util/NonCopyable.h"
 
 namespace ModelSys
 {
 // A flat model read from a poly-model file: a list of parts, each one filled shape in the XY or ZY
 // plane. The model owns its parts.
-class PolyModel : public Util::NamedObject
+class PolyModel : public Util::NamedObject, private Util::NonCopyable<PolyModel>
 {
 public:
-    typedef std::vector<MathStuff::Vector3<float>> Points;
+    using Points = std::vector<MathStuff::Vector3<float>>;
 
     enum PLANE
     {
@@ -87,13 +88,10 @@ public:
         float segRatio;
     };
 
-    typedef std::vector<Part*> Parts;
+    using Parts = std::vector<Part*>;
 
     explicit PolyModel(const std::string& name);
     ~PolyModel() override;
-
-    PolyModel(const PolyModel&) = delete;
-    PolyModel& operator=(const PolyModel&) = delete;
 
     // Takes ownership.
     void addPart(Part* part);

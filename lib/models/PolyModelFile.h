@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "models/PolyModel.h"
+#include "util/NonCopyable.h"
 
 namespace CFG
 {
@@ -19,15 +20,12 @@ namespace ModelSys
 {
 // Reads a poly-model file (keys MODELS_LIST, MODEL_PART_LIST, <model>_MODEL_PART_LIST and the
 // <part>_PART_... keys) into poly models. A file that cannot be read reads as an empty one.
-class PolyModelFile
+class PolyModelFile : private Util::NonCopyable<PolyModelFile>
 {
 public:
     // fileName is the full path; the file is read with the process-wide overrides asked first.
     explicit PolyModelFile(std::string fileName);
     virtual ~PolyModelFile();
-
-    PolyModelFile(const PolyModelFile&) = delete;
-    PolyModelFile& operator=(const PolyModelFile&) = delete;
 
     // Appends one new model per name of MODELS_LIST (or one named after the file stem when it lists
     // none); the caller owns them. Answers the size of models afterwards.

@@ -80,7 +80,7 @@ protected:
     Input::InputHandler handler;
 };
 
-typedef std::vector<std::string> Texts;
+using Texts = std::vector<std::string>;
 
 TEST_F(Handler, PointerPercentsAndTheHitTest)
 {

@@ -26,7 +26,7 @@ using MazeTest::openWalls;
 
 namespace
 {
-typedef std::unique_ptr<MazeData> MazePtr;
+using MazePtr = std::unique_ptr<MazeData>;
 
 MazePtr generateWith(const MazeData& description, unsigned seed)
 {

@@ -12,7 +12,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Names;
+using Names = std::vector<std::string>;
 
 TEST(ModelFileLoaderAll, DispatchesByExactEnding)
 {

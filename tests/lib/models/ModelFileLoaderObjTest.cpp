@@ -17,7 +17,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Names;
+using Names = std::vector<std::string>;
 
 const std::string TRIANGLE = "v 1 2 3\nv 4 5 6\nv 7 8 9\nf 1 2 3\n";
 

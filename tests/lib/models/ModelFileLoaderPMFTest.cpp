@@ -12,7 +12,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Names;
+using Names = std::vector<std::string>;
 
 const std::string TRIANGLE = "_PART_PLANE == XY\n_PART_TYPE == LINE_LOOP\n_PART_LINE_LOOP == 0,0 1,0 0,1\n";
 const std::string SQUARE = "_PART_PLANE == XY\n_PART_TYPE == LINE_LOOP\n_PART_LINE_LOOP == 0,0 1,0 1,1 0,1\n";

@@ -10,7 +10,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Names;
+using Names = std::vector<std::string>;
 
 TEST(ModelFileLoader, LoadDirectoryEndsInASlashUnlessEmpty)
 {

@@ -16,7 +16,7 @@
 
 namespace
 {
-typedef std::vector<std::string> Names;
+using Names = std::vector<std::string>;
 
 const char* const SHAPES_PMF = "MODEL_PART_LIST == sq\nsq_PART_PLANE == XY\nsq_PART_TYPE == LINE_LOOP\n"
                                "sq_PART_LINE_LOOP == 0,0 1,0 1,1 0,1\n";

@@ -15,7 +15,7 @@ namespace
 {
 using MathStuff::Vector3;
 using ModelSys::PolyModel;
-typedef std::vector<Vector3<float>> Points;
+using Points = std::vector<Vector3<float>>;
 
 struct Models
 {

@@ -14,6 +14,7 @@
 #include "input/InputController.h"
 #include "Game/GameManager.h"
 #include "Game/LogicController.h"
+#include "MenuFakes.h"
 #include "TestSupport.h"
 #include "support/RecordingConsumer.h"
 #include "events/EventTypes.h"
@@ -175,6 +176,14 @@ TEST(GameLogic, AnEscapedLevelEndsAndTheNextOneIsBuiltAtItsSize)
 TEST(GameLogic, APauseKeepsTheLevelAndResumesIt)
 {
     RunningFixture f(Keys{{"AUTO_PAUSE_DELAY", "1000"}});
+    MenuTest::MenuServices menu;
+    for (const auto& key : MenuTest::menuKeys())
+        f.config.set(key.first, key.second);
+    f.config.set("MENU_INPUT_BOX", "0,0,100,100");
+    f.config.set("MENU_INPUT_CFG", f.dir.write("menu.cfg", "INPUT_CONTROLLER_NAME == MENU\n"
+                                                           "MENU_AREA_LIST == ANYWHERE\n"
+                                                           "MENU_ANYWHERE_POS == 0,0\n"
+                                                           "MENU_ANYWHERE_SIZE == 100,100\n"));
     Testing::RecordingConsumer log({EVT::EVENT_PAUSE, EVT::EVENT_RESUME, EVT::EVENT_MUSIC});
     f.update(10.0f);
     f.raise(Orvik::MOVE_RIGHT);
@@ -189,7 +198,11 @@ TEST(GameLogic, APauseKeepsTheLevelAndResumesIt)
     EXPECT_EQ((std::vector<std::string>{"MUSIC:GAME_MUSIC"}), log.lines());
     f.update(100.0f);
     EXPECT_EQ((std::vector<std::string>{"MUSIC:GAME_MUSIC", "PAUSE"}), log.lines());
-    // PAUSED resumes at once in its first update, and RUNNING carries on with the same level.
+    // The pause menu stays up until resume is chosen; RUNNING then carries on with the same level.
+    f.update(10.0f);
+    EXPECT_EQ(2u, log.lines().size());
+    f.raise(EVT::EVENT_MENU_NEXT_ITEM);
+    f.raise(EVT::EVENT_MENU_SELECT);
     f.update(10.0f);
     EXPECT_EQ((std::vector<std::string>{"MUSIC:GAME_MUSIC", "PAUSE", "RESUME", "MUSIC:GAME_MUSIC"}),
               log.lines());

@@ -30,8 +30,8 @@
 
 namespace
 {
-typedef MathStuff::Vector3<float> V3;
-typedef Testing::Pixel Pixel;
+using V3 = MathStuff::Vector3<float>;
+using Pixel = Testing::Pixel;
 
 const int W = 128;
 const int H = 96;

@@ -1,0 +1,62 @@
+#include "orvik/src/MenuScreenArea.h"
+
+#include "input/I_ScreenAreaRenderer.h"
+#include "orvik/src/MenuView.h"
+
+namespace Orvik
+{
+MenuScreenArea::MenuScreenArea(int index, const MenuView* menuView, Input::I_ScreenArea* configured)
+    : Util::NamedObject(configured->name), itemIndex(index), view(menuView),
+      area(configured), rect{0.0f, 0.0f, 0.0f, 0.0f}
+{
+    setAreaModel(area->getAreaModel());
+    setHighLightModel(area->getHighLightModel());
+    setAreaMaterial(area->getAreaMaterial());
+    setHighLightMaterial(area->getHighLightMaterial());
+}
+
+MenuScreenArea::~MenuScreenArea()
+{
+    delete area;
+}
+
+void MenuScreenArea::setRect(const Geom::Rect<float>& configured)
+{
+    area->setRect(configured);
+}
+
+const Geom::Rect<float>& MenuScreenArea::getRect() const
+{
+    const std::vector<Geom::Rect<int>>& boxes = view->getItemBoxes();
+    // A negative number names no row either.
+    if (itemIndex < 0 || static_cast<std::size_t>(itemIndex) >= boxes.size())
+        return rect;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    view->getScreenSize(screenWidth, screenHeight);
+    const Geom::Rect<int>& box = boxes[static_cast<std::size_t>(itemIndex)];
+    const float w = static_cast<float>(screenWidth);
+    const float h = static_cast<float>(screenHeight);
+    rect.x = 100.0f * static_cast<float>(box.x) / w;
+    rect.y = 100.0f - 100.0f * static_cast<float>(box.y) / h;
+    rect.w = 100.0f * static_cast<float>(box.w) / w;
+    rect.h = 100.0f * static_cast<float>(box.h) / h;
+    return rect;
+}
+
+bool MenuScreenArea::contains(float x, float y) const
+{
+    const Geom::Rect<float>& r = getRect();
+    return r.x <= x && x < r.x + r.w && r.y <= y && y < r.y + r.h;
+}
+
+void MenuScreenArea::render(Input::I_ScreenAreaRenderer* renderer, const RenderInfo& info) const
+{
+    if (renderer == nullptr)
+        return;
+    if (info.isCurrentArea)
+        renderer->draw(getRect(), info, area->getHighLightModel(), area->getHighLightMaterial());
+    else
+        renderer->draw(getRect(), info, area->getAreaModel(), area->getAreaMaterial());
+}
+} // namespace Orvik
