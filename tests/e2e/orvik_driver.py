@@ -185,13 +185,14 @@ class Game:
         return Image.from_ppm(data)
 
     def settled_shot(self, timeout=8.0):
-        """A screenshot once two in a row are equal: the first frames are drawn and nothing moves."""
+        """A screenshot once two in a row are equal and not black: the first frames are drawn (a window
+        mapped before its first frame is black) and nothing moves."""
         end = time.monotonic() + timeout
         last = self.shot()
         while time.monotonic() < end:
             time.sleep(0.2)
             shot = self.shot()
-            if shot.rgb == last.rgb:
+            if shot.rgb == last.rgb and any(shot.rgb):
                 return shot
             last = shot
         raise Failure("the picture never settled")
