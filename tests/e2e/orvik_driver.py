@@ -161,7 +161,7 @@ class Game:
     def _xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
-    def key(self, *names, hold=0.05):
+    def key(self, *names, hold=0.1):
         """Presses and releases each key in turn, holding it long enough for a frame to see it."""
         for name in names:
             self._xdotool("keydown", "--window", self.window, name)
@@ -172,9 +172,9 @@ class Game:
     def move_mouse(self, x, y):
         self._xdotool("mousemove", "--window", self.window, x, y)
 
-    def click(self, x, y, hold=0.05):
+    def click(self, x, y, hold=0.1):
         self.move_mouse(x, y)
-        time.sleep(0.1)
+        time.sleep(0.3)
         self._xdotool("mousedown", 1)
         time.sleep(hold)
         self._xdotool("mouseup", 1)
@@ -183,6 +183,19 @@ class Game:
         data = subprocess.run(["import", "-silent", "-window", str(self.window), "-depth", "8", "ppm:-"],
                               capture_output=True, check=True).stdout
         return Image.from_ppm(data)
+
+    def settled_shot(self, timeout=8.0):
+        """A screenshot once two in a row are equal and not black: the first frames are drawn (a window
+        mapped before its first frame is black) and nothing moves."""
+        end = time.monotonic() + timeout
+        last = self.shot()
+        while time.monotonic() < end:
+            time.sleep(0.2)
+            shot = self.shot()
+            if shot.rgb == last.rgb and any(shot.rgb):
+                return shot
+            last = shot
+        raise Failure("the picture never settled")
 
     def running(self):
         return self.proc.poll() is None

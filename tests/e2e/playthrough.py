@@ -50,9 +50,10 @@ def menu_text(image, base):
     """Pixels in one of the menu's text colours that were not so in `base`, the same window before the menu:
     (x, y) lists of the plain rows' colour and of the selected row's colour."""
     plain, selected = [], []
-    # Every other pixel of every other line is enough for text this size, and four times faster.
+    # Every other pixel of every other line is enough for text this size, and four times faster. The
+    # menu starts at 40% of the width: the token's room further left changes with the pause.
     for y in range(0, image.height, 2):
-        for x in range(0, image.width, 2):
+        for x in range(int(image.width * 0.375), image.width, 2):
             p = image.pixel(x, y)
             if near(p, MENU_ITEM, 12) and not near(base.pixel(x, y), MENU_ITEM, 12):
                 plain.append((x, y))
@@ -131,9 +132,9 @@ def mouse(args):
     game.find_window()
     # The pointer enters the window first, as a player's hand would bring it there.
     game.move_mouse(300, 300)
-    time.sleep(0.3)
+    time.sleep(0.5)
     game.move_mouse(400, 250)
-    time.sleep(0.3)
+    time.sleep(0.5)
     # The treasure's room is two rooms away: the click moves one room, along x first.
     game.click(*room_centre(1, 1, 2, 2))
     time.sleep(0.6)
@@ -144,16 +145,15 @@ def mouse(args):
     game.finish()
 
 
-def wait_for_menu(game, base, timeout=6):
-    """The menu's text over `base` once it shows: (plain pixels, selected pixels, its screenshot)."""
-    found = []
+def wait_for_menu(game, base, timeout=8):
+    """The menu's text over `base` once both its rows show: (plain pixels, selected pixels)."""
+    found = [[], []]
 
     def shown():
-        shot = game.shot()
-        plain, selected = menu_text(shot, base)
-        found[:] = [plain, selected, shot]
-        return len(plain) > 30 and len(selected) > 30
-    check(wait_until(shown, timeout), "no menu text in the menu's colours")
+        found[:] = menu_text(game.shot(), base)
+        return len(found[0]) > 30 and len(found[1]) > 30 and len(text_rows(found[0] + found[1])) == 2
+    check(wait_until(shown, timeout), "no menu of two rows in the menu's colours (%d, %d pixels, %d rows)"
+          % (len(found[0]), len(found[1]), len(text_rows(found[0] + found[1]))))
     return found
 
 
@@ -162,11 +162,9 @@ def pause(args):
     game = args.game(SMALL_LEVELS + ["PLAYER_CHANGE_DIR_DELAY==0"])
     game.find_window()
     game.move_mouse(5, 5)
-    time.sleep(0.8)
-    before = game.shot()
+    before = game.settled_shot()
     game.key("Escape")
-    plain, selected, _ = wait_for_menu(game, before)
-    check(len(text_rows(plain + selected)) == 2, "the menu does not show two rows")
+    wait_for_menu(game, before)
     game.key("Down", "Return")
     after = []
 
@@ -174,26 +172,23 @@ def pause(args):
         after[:] = [game.shot()]
         return not any(menu_text(after[0], before))
     check(wait_until(resumed, 4), "the menu stayed after resume was chosen")
-    time.sleep(0.3)
-    after = game.shot()
+    after = game.settled_shot()
     differing = sum(1 for a, b in zip(before.rgb, after.rgb) if a != b)
     check(differing == 0, "the resumed level differs from the paused one in %d bytes" % differing)
     check(token_in_room(after, 0, 0, 2, 2), "the token moved during the pause")
     game.key("Escape")
-    plain, selected, _ = wait_for_menu(game, before)
-    rows = text_rows(plain + selected)
-    check(len(rows) == 2, "the menu does not show two rows again")
-    top, bottom, middle = rows[0]  # quit, the first row
+    plain, selected = wait_for_menu(game, before)
+    top, bottom, middle = text_rows(plain + selected)[0]  # quit, the first row
     game.click(middle, (top + bottom) // 2)
     game.expect_clean_end(timeout=15)
 
 
 def auto_pause(args):
-    game = args.game(SMALL_LEVELS[:-2] + ["AUTO_PAUSE_DELAY==600", "VSYNC_ON==NO"])
+    still = ["AUTO_PAUSE_DELAY==2500", "PLAYER_CHANGE_DIR_DELAY==0", "VSYNC_ON==NO"]
+    game = args.game(SMALL_LEVELS[:-2] + still)
     game.find_window()
     game.move_mouse(5, 5)
-    time.sleep(0.2)
-    start = game.shot()
+    start = game.settled_shot()
     wait_for_menu(game, start)
     game.finish()
 
