@@ -1,28 +1,12 @@
 #include "orvik/src/MenuScreenArea.h"
 
-#include "input/I_ScreenAreaRenderer.h"
 #include "orvik/src/MenuView.h"
 
 namespace Orvik
 {
 MenuScreenArea::MenuScreenArea(int index, const MenuView* menuView, Input::I_ScreenArea* configured)
-    : Util::NamedObject(configured->name), itemIndex(index), view(menuView),
-      area(configured), rect{0.0f, 0.0f, 0.0f, 0.0f}
+    : Util::NamedObject(configured->name), WrappedScreenArea(configured), itemIndex(index), view(menuView)
 {
-    setAreaModel(area->getAreaModel());
-    setHighLightModel(area->getHighLightModel());
-    setAreaMaterial(area->getAreaMaterial());
-    setHighLightMaterial(area->getHighLightMaterial());
-}
-
-MenuScreenArea::~MenuScreenArea()
-{
-    delete area;
-}
-
-void MenuScreenArea::setRect(const Geom::Rect<float>& configured)
-{
-    area->setRect(configured);
 }
 
 const Geom::Rect<float>& MenuScreenArea::getRect() const
@@ -42,21 +26,5 @@ const Geom::Rect<float>& MenuScreenArea::getRect() const
     rect.w = 100.0f * static_cast<float>(box.w) / w;
     rect.h = 100.0f * static_cast<float>(box.h) / h;
     return rect;
-}
-
-bool MenuScreenArea::contains(float x, float y) const
-{
-    const Geom::Rect<float>& r = getRect();
-    return r.x <= x && x < r.x + r.w && r.y <= y && y < r.y + r.h;
-}
-
-void MenuScreenArea::render(Input::I_ScreenAreaRenderer* renderer, const RenderInfo& info) const
-{
-    if (renderer == nullptr)
-        return;
-    if (info.isCurrentArea)
-        renderer->draw(getRect(), info, area->getHighLightModel(), area->getHighLightMaterial());
-    else
-        renderer->draw(getRect(), info, area->getAreaModel(), area->getAreaMaterial());
 }
 } // namespace Orvik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/I_ScreenArea.h"
+#include "orvik/src/WrappedScreenArea.h"
 
 namespace Orvik
 {
@@ -10,25 +10,17 @@ class MenuView;
 // in the last frame drawn, in percent of the screen size, y from the top. Until the row has been drawn
 // (or when the menu has no such row) it keeps its last rectangle, (0, 0, 0, 0) at first, and so covers
 // nothing.
-class MenuScreenArea : public Input::I_ScreenArea
+class MenuScreenArea : public WrappedScreenArea
 {
 public:
     // Takes the configured area over; the view is borrowed.
     MenuScreenArea(int itemIndex, const MenuView* view, Input::I_ScreenArea* area);
-    ~MenuScreenArea() override;
-    MenuScreenArea(const MenuScreenArea&) = delete;
-    MenuScreenArea& operator=(const MenuScreenArea&) = delete;
 
-    // Reaches the configured area only: the row decides this area's rectangle.
-    void setRect(const Geom::Rect<float>& rect) override;
-    bool contains(float x, float y) const override;
+    // The row decides this area's rectangle; the configured one is not used.
     const Geom::Rect<float>& getRect() const override;
-    void render(Input::I_ScreenAreaRenderer* renderer, const RenderInfo& info) const override;
 
 private:
     int itemIndex;
     const MenuView* view;
-    Input::I_ScreenArea* area;
-    mutable Geom::Rect<float> rect;
 };
 } // namespace Orvik

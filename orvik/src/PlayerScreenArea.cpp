@@ -1,7 +1,6 @@
 #include "orvik/src/PlayerScreenArea.h"
 
 #include "CFG/CFG.h"
-#include "input/I_ScreenAreaRenderer.h"
 #include "orvik/src/GameMaze.h"
 #include "orvik/src/GameView.h"
 #include "orvik/src/Player.h"
@@ -10,24 +9,10 @@
 namespace Orvik
 {
 PlayerScreenArea::PlayerScreenArea(const GameView* gameView, Input::I_ScreenArea* configured)
-    : Util::NamedObject(configured->name), view(gameView), area(configured),
+    : Util::NamedObject(configured->name), WrappedScreenArea(configured), view(gameView),
       boxWidthPer(CFG::parser()->getNumber<int>("PLAYER_BOX_WIDTH_PER")),
       boxHeightPer(CFG::parser()->getNumber<int>("PLAYER_BOX_HEIGHT_PER"))
 {
-    setAreaModel(area->getAreaModel());
-    setHighLightModel(area->getHighLightModel());
-    setAreaMaterial(area->getAreaMaterial());
-    setHighLightMaterial(area->getHighLightMaterial());
-}
-
-PlayerScreenArea::~PlayerScreenArea()
-{
-    delete area;
-}
-
-void PlayerScreenArea::setRect(const Geom::Rect<float>& configured)
-{
-    area->setRect(configured);
 }
 
 const Geom::Rect<float>& PlayerScreenArea::getRect() const
@@ -52,21 +37,5 @@ const Geom::Rect<float>& PlayerScreenArea::getRect() const
     rect.x = Util::CLAMP(xp, 0.0f, 100.0f - rect.w);
     rect.y = Util::CLAMP(yp, 0.0f, 100.0f - rect.h);
     return rect;
-}
-
-bool PlayerScreenArea::contains(float x, float y) const
-{
-    const Geom::Rect<float>& r = getRect();
-    return r.x <= x && x < r.x + r.w && r.y <= y && y < r.y + r.h;
-}
-
-void PlayerScreenArea::render(Input::I_ScreenAreaRenderer* renderer, const RenderInfo& info) const
-{
-    if (renderer == nullptr)
-        return;
-    if (info.isCurrentArea)
-        renderer->draw(getRect(), info, area->getHighLightModel(), area->getHighLightMaterial());
-    else
-        renderer->draw(getRect(), info, area->getAreaModel(), area->getAreaMaterial());
 }
 } // namespace Orvik
