@@ -187,4 +187,40 @@ TEST(BundledGame, TheMenuInputLoadsItsRowsAndMovesSelectsAndLeaves)
                                         "MENU_SELECT:MENU_SELECT", "MENU_EXIT:MENU_EXIT"}),
               actions.lines());
 }
+
+// Stands in for the menu's row areas (in percent of the window): row 0 the left half, row 1 the right.
+class HalvesArea : public Input::I_RelativeScreenAreaFactory
+{
+public:
+    Input::I_ScreenArea* create(const std::string& type, Input::I_ScreenArea* area) override
+    {
+        const float left = type == "MENU_ITEM1" ? 50.0f : 0.0f;
+        area->setRect(Geom::Rect<float>{left, 0.0f, 50.0f, 100.0f});
+        return area;
+    }
+};
+
+TEST(BundledGame, AClickOnAMenuRowSelectsThatRowWhicheverIsCurrent)
+{
+    BundledGame game;
+    game.update(16.0f);
+    Input::InputController menu("MENU", Orvik::globals().screenAreaRenderer);
+    HalvesArea rows;
+    ASSERT_TRUE(menu.init(CFG::get("MENU_INPUT_CFG"), "", &rows));
+    EVT::Event_InputController activate(EVT::EVENT_INPUT_CONTROLLER, "MENU", true);
+    EVT::EventBus::instance().raiseEvent(&activate, false);
+    Testing::RecordingConsumer actions({EVT::EVENT_MENU_SELECT, EVT::EVENT_MENU_SELECT_ITEM});
+    for (int x : {700, 100})
+    {
+        EVT::Event_Mouse move(EVT::EVENT_MOUSE, x, 300, 0, 0, false);
+        menu.onInput(&move);
+        EVT::Event_Mouse click(EVT::EVENT_MOUSE, x, 300, 0, 1, true);
+        menu.onInput(&click);
+        menu.onUpdate(1.0f);
+        EVT::Event_Mouse up(EVT::EVENT_MOUSE, x, 300, 0, 1, false);
+        menu.onInput(&up);
+        menu.onUpdate(1.0f);
+    }
+    EXPECT_EQ((std::vector<std::string>{"MENU_SELECT_ITEM:1", "MENU_SELECT_ITEM:0"}), actions.lines());
+}
 } // namespace
