@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "CFG/Overrides.h"
 #include "EventScript.h"
-#include "ExpectedFatalReport.h"
-#include "FuzzFiles.h"
+#include "ScriptedFile.h"
 #include "events/EventBus.h"
 #include "events/EventTypes.h"
 #include "events/EventWithString.h"
@@ -94,33 +92,22 @@ void drive(Input::InputController& controller, const EventScript::Command& c)
     }
 }
 
-void readAndDrive(const std::string& file, const std::string& settings, const std::string& script)
+void readAndDrive(const std::string& file, const std::string& script)
 {
-    CFG::Info* overrides = CFG::getDefaultOverrides();
-    overrides->reset();
-    overrides->addConfig(settings);
-    {
-        InputTest::RecordingRenderer renderer;
-        Factory factory;
-        Input::InputController controller("", &renderer);
-        controller.init(file, "", &factory);
-        EVT::Event_InputController on(EVT::EVENT_INPUT_CONTROLLER, controller.name, true);
-        bus().raiseEvent(&on, false);
-        EventScript::run(script, [&](const EventScript::Command& c) { drive(controller, c); });
-        controller.onUpdate(1000.0f);
-        controller.onRender();
-    }
-    overrides->reset();
+    InputTest::RecordingRenderer renderer;
+    Factory factory;
+    Input::InputController controller("", &renderer);
+    controller.init(file, "", &factory);
+    EVT::Event_InputController on(EVT::EVENT_INPUT_CONTROLLER, controller.name, true);
+    bus().raiseEvent(&on, false);
+    EventScript::run(script, [&](const EventScript::Command& c) { drive(controller, c); });
+    controller.onUpdate(1000.0f);
+    controller.onRender();
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string input = FuzzFiles::text(data, size);
-    const std::vector<std::string> pieces = FuzzFiles::parts(input, 3);
-    const std::string file = FuzzFiles::writePart(pieces, 0, "input.cfg");
-    const std::string settings = FuzzFiles::writePart(pieces, 1, "settings.cfg");
-    const std::string script = pieces.size() > 2 ? pieces[2] : std::string();
-    FuzzReport::run([&] { readAndDrive(file, settings, script); });
+    ScriptedFile::run(data, size, "input.cfg", readAndDrive);
     return 0;
 }

@@ -10,10 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "CFG/Overrides.h"
 #include "EventScript.h"
-#include "ExpectedFatalReport.h"
-#include "FuzzFiles.h"
+#include "ScriptedFile.h"
 #include "Game/SoundManager.h"
 #include "events/EventBus.h"
 #include "events/EventTypes.h"
@@ -70,28 +68,17 @@ void drive(Game::SoundManager& manager, const EventScript::Command& c)
     }
 }
 
-void readAndDrive(const std::string& file, const std::string& settings, const std::string& script)
+void readAndDrive(const std::string& file, const std::string& script)
 {
-    CFG::Info* overrides = CFG::getDefaultOverrides();
-    overrides->reset();
-    overrides->addConfig(settings);
-    {
-        Sound::NullSoundController silent;
-        Game::SoundManager manager(&silent, file);
-        manager.setEffects(true);
-        EventScript::run(script, [&](const EventScript::Command& c) { drive(manager, c); });
-    }
-    overrides->reset();
+    Sound::NullSoundController silent;
+    Game::SoundManager manager(&silent, file);
+    manager.setEffects(true);
+    EventScript::run(script, [&](const EventScript::Command& c) { drive(manager, c); });
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string input = FuzzFiles::text(data, size);
-    const std::vector<std::string> pieces = FuzzFiles::parts(input, 3);
-    const std::string file = FuzzFiles::writePart(pieces, 0, "sounds.cfg");
-    const std::string settings = FuzzFiles::writePart(pieces, 1, "settings.cfg");
-    const std::string script = pieces.size() > 2 ? pieces[2] : std::string();
-    FuzzReport::run([&] { readAndDrive(file, settings, script); });
+    ScriptedFile::run(data, size, "sounds.cfg", readAndDrive);
     return 0;
 }
