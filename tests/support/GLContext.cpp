@@ -114,6 +114,17 @@ void GLContext::close()
         glfwTerminate();
 }
 
+void GLContext::usePixelView() const
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, m_width, 0, m_height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
 Pixel GLContext::readPixel(int x, int y) const
 {
     return readPixels(x, y, 1, 1).front();

@@ -64,6 +64,10 @@ public:
     int height() const { return m_height; }
     GLFWwindow* window() const { return m_window; }
 
+    // A flat view in pixels over the whole context (x right, y up from the lower left corner), no model
+    // transform, cleared to opaque black.
+    void usePixelView() const;
+
     Pixel readPixel(int x, int y) const;
     // Rows from the bottom up, each left to right.
     std::vector<Pixel> readPixels(int x, int y, int width, int height) const;

@@ -63,13 +63,7 @@ protected:
         if (!std::filesystem::exists(kFontDir + "/" + kFontFile))
             GTEST_SKIP() << "DejaVu Sans is not installed";
         gl.reset(new Testing::GLContext(WIDTH, HEIGHT));
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, WIDTH, 0, HEIGHT, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        gl->usePixelView();
     }
     void TearDown() override
     {

@@ -33,13 +33,7 @@ protected:
         if (!Testing::GLContext::available())
             GTEST_SKIP() << "no X server (DISPLAY is unset)";
         gl.reset(new Testing::GLContext(WIDTH, HEIGHT));
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, WIDTH, 0, HEIGHT, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        gl->usePixelView();
     }
     void TearDown() override
     {

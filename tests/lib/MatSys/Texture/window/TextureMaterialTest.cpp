@@ -46,13 +46,7 @@ protected:
         if (!Testing::GLContext::available())
             GTEST_SKIP() << "no X server (DISPLAY is unset)";
         gl.reset(new Testing::GLContext(WIDTH, HEIGHT));
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, WIDTH, 0, HEIGHT, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        gl->usePixelView();
 
         dir.write("odd.NCMP.NEAR.NMIP.tga", TextureFiles::tga(5, 3, 24, TextureFiles::oddImage()));
         config = dir.write("materials.cfg", "WALL_PROG == DEF_TEXTURE_MAT\n"
