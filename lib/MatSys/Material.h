@@ -15,8 +15,8 @@ class ShaderParams;
 class Material
 {
 public:
-    typedef std::pair<int, I_Texture*> Binding;
-    typedef std::vector<Binding> Bindings;
+    using Binding = std::pair<int, I_Texture*>;
+    using Bindings = std::vector<Binding>;
 
     Material();
     // Takes a copy of params; none when null.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -13,14 +14,12 @@ class TextureStore;
 // Builds materials from a program, a program name, a definition in a configuration file or a material
 // definition file. Programs come from the program store and textures from the texture store (neither is
 // owned); every material made is new and belongs to the caller.
-class MaterialMaker
+class MaterialMaker : private Util::NonCopyable<MaterialMaker>
 {
 public:
     // textureStore may be null: materials then bind no textures. Without a program store no material is
     // made from a program name or a definition.
     MaterialMaker(ShaderProgramStore* programStore, TextureStore* textureStore, const std::string& loadDir);
-    MaterialMaker(const MaterialMaker&) = delete;
-    MaterialMaker& operator=(const MaterialMaker&) = delete;
     virtual ~MaterialMaker() = default;
 
     virtual void setTextureStore(TextureStore* store);

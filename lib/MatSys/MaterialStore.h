@@ -4,6 +4,7 @@
 #include <string>
 
 #include "MatSys/StoreIterator.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -11,18 +12,16 @@ class Material;
 class MaterialMaker;
 class ShaderParams;
 
-typedef StoreIterator<Material> MaterialStoreIterator;
+using MaterialStoreIterator = StoreIterator<Material>;
 
 // Materials by name, owned by the store; a missing one is made by the material maker on request. The
 // maker is not owned and is never called while the store is destroyed.
-class MaterialStore
+class MaterialStore : private Util::NonCopyable<MaterialStore>
 {
 public:
-    typedef std::unique_ptr<MaterialStoreIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<MaterialStoreIterator>;
 
     explicit MaterialStore(MaterialMaker* maker);
-    MaterialStore(const MaterialStore&) = delete;
-    MaterialStore& operator=(const MaterialStore&) = delete;
     virtual ~MaterialStore();
 
     // The maker's extension of material definition files; "WTH!!" without a maker.

@@ -11,17 +11,16 @@
 #include "MatSys/TextureMaker.h"
 #include "MatSys/TextureStore.h"
 #include "util/StringUtil.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
 // Everything the facade owns, deleted in the order listed: materials go before the textures they bind,
 // and a store never calls its maker while it is deleted.
-class MaterialSystemFacade::Impl
+class MaterialSystemFacade::Impl : private Util::NonCopyable<MaterialSystemFacade::Impl>
 {
 public:
     Impl(const std::string& dir, I_ShaderProgramMaker* givenProgramMaker);
-    Impl(const Impl&) = delete;
-    Impl& operator=(const Impl&) = delete;
     virtual ~Impl();
 
     I_ColorMaker* colorMaker = nullptr;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "util/RGBA.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -16,14 +17,12 @@ class TextureStore;
 
 // The one way into the material system: builds and owns the makers and the four stores, and finds every
 // file the system names in the directory of the materials configuration.
-class MaterialSystemFacade
+class MaterialSystemFacade : private Util::NonCopyable<MaterialSystemFacade>
 {
 public:
     // With a program maker (which the facade takes over) every program is made by it; without one the
     // GLSL makers and a shader store are built.
     MaterialSystemFacade(const std::string& configPath, I_ShaderProgramMaker* programMaker);
-    MaterialSystemFacade(const MaterialSystemFacade&) = delete;
-    MaterialSystemFacade& operator=(const MaterialSystemFacade&) = delete;
     virtual ~MaterialSystemFacade();
 
     virtual MaterialStore* getMaterialStore() const;

@@ -4,18 +4,17 @@
 #include <vector>
 
 #include "MatSys/I_Shader.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
 namespace OGL
 {
 // One OpenGL shader object: its type, its source texts until they are compiled, and its name once made.
-class Shader : public I_Shader
+class Shader : public I_Shader, private Util::NonCopyable<Shader>
 {
 public:
     Shader(unsigned int type, const std::vector<std::string>& sources);
-    Shader(const Shader&) = delete;
-    Shader& operator=(const Shader&) = delete;
     ~Shader() override;
 
     // 0 until compiled.

@@ -20,7 +20,7 @@ extern const std::string FS_EXT;
 class ShaderMaker : public I_ShaderMaker
 {
 public:
-    typedef std::vector<std::pair<std::string, int>> TypeMappings;
+    using TypeMappings = std::vector<std::pair<std::string, int>>;
 
     explicit ShaderMaker(const std::string& loadDir);
     ~ShaderMaker() override = default;

@@ -15,7 +15,7 @@ class ShaderParamsIterator;
 class ShaderParams
 {
 public:
-    typedef std::unique_ptr<ShaderParamsIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<ShaderParamsIterator>;
 
     ShaderParams();
     // An empty set that then merges other.

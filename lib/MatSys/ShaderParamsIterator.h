@@ -2,6 +2,7 @@
 
 #include "MatSys/ShaderParam.h"
 #include "util/I_Iterator.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -9,12 +10,11 @@ class ShaderParams;
 
 // Walks a parameter set in name order; past the end it answers a default parameter. The set must outlive
 // the iterator.
-class ShaderParamsIterator : public Util::I_Iterator<ShaderParam>
+class ShaderParamsIterator : public Util::I_Iterator<ShaderParam>,
+                             private Util::NonCopyable<ShaderParamsIterator>
 {
 public:
     explicit ShaderParamsIterator(const ShaderParams* params);
-    ShaderParamsIterator(const ShaderParamsIterator&) = delete;
-    ShaderParamsIterator& operator=(const ShaderParamsIterator&) = delete;
 
     void first() override;
     void next() override;

@@ -5,6 +5,7 @@
 
 #include "MatSys/I_ShaderProgram.h"
 #include "util/BasicStore.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -15,12 +16,10 @@ namespace OGL
 {
 // One linked GLSL program with the locations of its uniforms, read once when it is linked, and a
 // parameter set of its own that it sends as uniforms only when they may differ from what was sent last.
-class ShaderProgram : public I_ShaderProgram
+class ShaderProgram : public I_ShaderProgram, private Util::NonCopyable<ShaderProgram>
 {
 public:
     ShaderProgram();
-    ShaderProgram(const ShaderProgram&) = delete;
-    ShaderProgram& operator=(const ShaderProgram&) = delete;
     ~ShaderProgram() override;
 
     // Links the shaders and records the uniform locations; false with the reason in log when it fails.

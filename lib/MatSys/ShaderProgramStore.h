@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MatSys/StoreIterator.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -12,18 +13,16 @@ class I_ShaderProgram;
 class I_ShaderProgramMaker;
 class ShaderParams;
 
-typedef StoreIterator<I_ShaderProgram> ShaderProgramStoreIterator;
+using ShaderProgramStoreIterator = StoreIterator<I_ShaderProgram>;
 
 // Programs by name, owned by the store; a missing one is made by the maker on request. The maker is not
 // owned and is never called while the store is destroyed.
-class ShaderProgramStore
+class ShaderProgramStore : private Util::NonCopyable<ShaderProgramStore>
 {
 public:
-    typedef std::unique_ptr<ShaderProgramStoreIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<ShaderProgramStoreIterator>;
 
     explicit ShaderProgramStore(I_ShaderProgramMaker* maker);
-    ShaderProgramStore(const ShaderProgramStore&) = delete;
-    ShaderProgramStore& operator=(const ShaderProgramStore&) = delete;
     virtual ~ShaderProgramStore();
 
     virtual void setProgramMaker(I_ShaderProgramMaker* maker);

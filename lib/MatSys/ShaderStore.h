@@ -5,24 +5,23 @@
 #include <vector>
 
 #include "MatSys/StoreIterator.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
 class I_Shader;
 class I_ShaderMaker;
 
-typedef StoreIterator<I_Shader> ShaderStoreIterator;
+using ShaderStoreIterator = StoreIterator<I_Shader>;
 
 // Shaders by name, owned by the store; a missing one is made by the maker on request. The maker is not
 // owned and is never called while the store is destroyed.
-class ShaderStore
+class ShaderStore : private Util::NonCopyable<ShaderStore>
 {
 public:
-    typedef std::unique_ptr<ShaderStoreIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<ShaderStoreIterator>;
 
     explicit ShaderStore(I_ShaderMaker* maker);
-    ShaderStore(const ShaderStore&) = delete;
-    ShaderStore& operator=(const ShaderStore&) = delete;
     virtual ~ShaderStore();
 
     virtual void setShaderMaker(I_ShaderMaker* maker);

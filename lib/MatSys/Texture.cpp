@@ -1,6 +1,7 @@
 #include "MatSys/Texture.h"
 
 #include "Render/OpenGL.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -10,7 +11,7 @@ namespace
 {
 // OpenGL's default row alignment of 4 bytes does not fit packed rows of 1- or 3-byte pixels: it would
 // skew the image and read or write past the buffer. Alignment 1 for the scope, the caller's afterwards.
-class PixelAlignment
+class PixelAlignment : private Util::NonCopyable<PixelAlignment>
 {
 public:
     explicit PixelAlignment(GLenum which) : m_which(which)
@@ -19,8 +20,6 @@ public:
         glPixelStorei(m_which, 1);
     }
     ~PixelAlignment() { glPixelStorei(m_which, m_previous); }
-    PixelAlignment(const PixelAlignment&) = delete;
-    PixelAlignment& operator=(const PixelAlignment&) = delete;
 
 private:
     GLenum m_which;

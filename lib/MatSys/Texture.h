@@ -2,6 +2,7 @@
 
 #include "MatSys/I_Texture.h"
 #include "MatSys/TextureOptions.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -10,14 +11,12 @@ namespace OGL
 // One 2-D or 3-D OpenGL texture, uploaded once when made; it keeps no copy of its pixels. Pixels are rows
 // of width pixels, bottom row first, without gaps: one byte (an alpha texture), R, G, B or R, G, B, A. A
 // depth of 2 or more makes a 3-D texture of that many width × height slices.
-class Texture : public I_Texture
+class Texture : public I_Texture, private Util::NonCopyable<Texture>
 {
 public:
     Texture(unsigned char* pixels, unsigned int bitsPerPixel, unsigned int width, unsigned int height,
             unsigned int depth, const TextureOptions& options);
     ~Texture() override;
-    Texture(const Texture&) = delete;
-    Texture& operator=(const Texture&) = delete;
 
     TextureID getID() const override;
     void getSize(int& width, int& height, int& depth) const override;

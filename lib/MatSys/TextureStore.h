@@ -4,24 +4,23 @@
 #include <string>
 
 #include "MatSys/StoreIterator.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
 class I_Texture;
 class I_TextureMaker;
 
-typedef StoreIterator<I_Texture> TextureStoreIterator;
+using TextureStoreIterator = StoreIterator<I_Texture>;
 
 // Textures by name, owned by the store; a missing one is made by the maker on request. The maker is not
 // owned and is never called while the store is destroyed.
-class TextureStore
+class TextureStore : private Util::NonCopyable<TextureStore>
 {
 public:
-    typedef std::unique_ptr<TextureStoreIterator> IteratorHandle;
+    using IteratorHandle = std::unique_ptr<TextureStoreIterator>;
 
     explicit TextureStore(I_TextureMaker* maker);
-    TextureStore(const TextureStore&) = delete;
-    TextureStore& operator=(const TextureStore&) = delete;
     virtual ~TextureStore();
 
     virtual void setTextureMaker(I_TextureMaker* maker);

@@ -5,7 +5,7 @@
 namespace MatSys
 {
 // A texture's name in the graphics library.
-typedef unsigned int TextureID;
+using TextureID = unsigned int;
 } // namespace MatSys
 
 namespace Render

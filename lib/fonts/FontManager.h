@@ -4,18 +4,17 @@
 #include <string>
 
 #include "fonts/I_FontManager.h"
+#include "util/NonCopyable.h"
 
 namespace FontFTGL
 {
 // Makes texture fonts by file name and size and keeps one of each pair; it owns them until they are given
 // back or it is deleted.
-class FontManager : public AFont::I_FontManager
+class FontManager : public AFont::I_FontManager, private Util::NonCopyable<FontManager>
 {
 public:
     explicit FontManager(const std::string& loadDir);
     ~FontManager() override;
-    FontManager(const FontManager&) = delete;
-    FontManager& operator=(const FontManager&) = delete;
 
     const std::string& getLoadDir() const override;
     void setLoadDir(const std::string& dir) override;

@@ -3,19 +3,18 @@
 #include <string>
 
 #include "fonts/I_Font.h"
+#include "util/NonCopyable.h"
 
 namespace FontFTGL
 {
 // A font drawn from textures of its glyphs. Invalid, drawing nothing, when its file cannot be loaded or
 // sized.
-class TextureFont : public AFont::I_Font
+class TextureFont : public AFont::I_Font, private Util::NonCopyable<TextureFont>
 {
 public:
     // size in points at 72 dots per inch.
     TextureFont(const std::string& path, int size);
     ~TextureFont() override;
-    TextureFont(const TextureFont&) = delete;
-    TextureFont& operator=(const TextureFont&) = delete;
 
     // 0 for an invalid font.
     int getSize() const override;

@@ -17,7 +17,7 @@ const unsigned int HEADER_SIZE = 18;
 const std::uint64_t MAX_PACKET_PIXELS = 128;
 const unsigned int MAX_SIDE = 0xFFFF;
 
-typedef std::unique_ptr<unsigned char[]> Buffer;
+using Buffer = std::unique_ptr<unsigned char[]>;
 
 // Reads the file front to back and keeps count of what is left, so that no declared size is trusted
 // beyond the end of the file.

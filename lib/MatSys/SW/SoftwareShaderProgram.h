@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatSys/I_ShaderProgram.h"
+#include "util/NonCopyable.h"
 
 namespace MatSys
 {
@@ -8,14 +9,12 @@ namespace SW
 {
 // A fixed-function program: it only sets the current colour from the parameter "color4v" and leaves
 // opaque white behind. Textures are bound around it by the material.
-class SoftwareShaderProgram : public I_ShaderProgram
+class SoftwareShaderProgram : public I_ShaderProgram, private Util::NonCopyable<SoftwareShaderProgram>
 {
 public:
     static const char* const COLOR_PARAM;
 
     explicit SoftwareShaderProgram(const ShaderParams& params);
-    SoftwareShaderProgram(const SoftwareShaderProgram&) = delete;
-    SoftwareShaderProgram& operator=(const SoftwareShaderProgram&) = delete;
     ~SoftwareShaderProgram() override;
 
     // Every fixed-function program is 1.

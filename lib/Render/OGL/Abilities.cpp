@@ -22,7 +22,7 @@ int queryInt(GLenum name)
 
 int detectAbility(int id)
 {
-    typedef Render::I_RenderAbilities A;
+    using A = Render::I_RenderAbilities;
     switch (id)
     {
     case A::HAVE_SHADERS:

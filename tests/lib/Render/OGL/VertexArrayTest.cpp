@@ -14,7 +14,7 @@
 
 namespace
 {
-typedef Render::I_VertexArray VA;
+using VA = Render::I_VertexArray;
 
 // Reads the layout the array worked out.
 class LayoutProbe : public OGL::VertexArray

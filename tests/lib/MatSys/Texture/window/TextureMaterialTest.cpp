@@ -23,7 +23,7 @@
 namespace
 {
 using Testing::Pixel;
-typedef MathStuff::Vector3<float> V3;
+using V3 = MathStuff::Vector3<float>;
 
 // A unit square of two triangles, each vertex u, v, x, y, z.
 void fillTexturedSquare(Render::I_VertexArray& array)

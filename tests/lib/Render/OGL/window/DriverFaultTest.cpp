@@ -14,7 +14,7 @@ namespace
 {
 using namespace OGLTest;
 
-typedef Render::I_RenderAbilities A;
+using A = Render::I_RenderAbilities;
 
 // Puts a GLEW global back when the test ends.
 template <class T> class Swap

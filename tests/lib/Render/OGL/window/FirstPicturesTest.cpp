@@ -21,7 +21,7 @@ namespace
 {
 using namespace OGLTest;
 
-typedef MathStuff::Vector3<float> V3;
+using V3 = MathStuff::Vector3<float>;
 
 class FirstPictures : public ControllerGL
 {

@@ -10,7 +10,7 @@
 
 namespace OGLTest
 {
-typedef Testing::Pixel Pixel;
+using Pixel = Testing::Pixel;
 
 inline std::array<float, 16> readMatrix(GLenum which)
 {

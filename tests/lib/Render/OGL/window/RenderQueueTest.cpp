@@ -16,8 +16,8 @@ namespace
 {
 using namespace OGLTest;
 
-typedef Render::I_VertexArray VA;
-typedef MathStuff::Vector3<float> V3;
+using VA = Render::I_VertexArray;
+using V3 = MathStuff::Vector3<float>;
 
 // A client array that counts how often it is bound and released.
 class CountingArray : public OGL::VertexArray

@@ -12,7 +12,7 @@ namespace
 {
 using namespace OGLTest;
 
-typedef Render::I_VertexArray VA;
+using VA = Render::I_VertexArray;
 
 const void* arrayPointer(GLenum which)
 {
