@@ -33,7 +33,8 @@ void check(bool condition)
         std::abort();
 }
 
-// The GLSL shader maker with a recorded shader in place of a compiled one.
+// The GLSL shader maker with a recorded shader in place of a compiled one. The sources are read as for
+// compiling, and what is read must stay within the bound.
 class ParsingShaderMaker : public MatSys::OGL::ShaderMaker
 {
 public:
@@ -48,6 +49,13 @@ public:
     {
         if (nameToType(name) == 0 || (code.empty() && files.empty()))
             return nullptr;
+        std::vector<std::string> sources;
+        if (!readSources(code, files, sources))
+            return nullptr;
+        std::size_t total = 0;
+        for (const std::string& source : sources)
+            total += source.size();
+        check(total <= MAX_SOURCE_BYTES);
         return new Testing::RecordingShader(m_log, name);
     }
 

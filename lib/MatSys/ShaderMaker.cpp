@@ -1,5 +1,7 @@
 #include "MatSys/ShaderMaker.h"
 
+#include <utility>
+
 #include "CFG/CFG.h"
 #include "CFG/Info.h"
 #include "CFG/Overrides.h"
@@ -95,16 +97,8 @@ I_Shader* ShaderMaker::create(const std::string& name, const std::string& code,
     if (type == 0 || (code.empty() && files.empty()))
         return nullptr;
     std::vector<std::string> sources;
-    if (!code.empty())
-        sources.push_back(code);
-    for (const std::string& file : files)
-    {
-        std::string text;
-        if (!Files::TextFile::loadAndReplaceCfg(CFG::global(), m_loadDir + file, text, "\n"))
-            return nullptr;
-        if (!text.empty())
-            sources.push_back(text);
-    }
+    if (!readSources(code, files, sources))
+        return nullptr;
     Shader* shader = new Shader(static_cast<unsigned int>(type), sources);
     std::string log;
     if (!shader->compile(log))
@@ -113,6 +107,31 @@ I_Shader* ShaderMaker::create(const std::string& name, const std::string& code,
         return nullptr;
     }
     return shader;
+}
+bool ShaderMaker::readSources(const std::string& code, const std::vector<std::string>& files,
+                              std::vector<std::string>& sources) const
+{
+    if (code.size() > MAX_SOURCE_BYTES)
+        return false;
+    std::size_t total = code.size();
+    if (!code.empty())
+        sources.push_back(code);
+    for (const std::string& file : files)
+    {
+        const std::string path = m_loadDir + file;
+        const std::size_t left = MAX_SOURCE_BYTES - total;
+        // Only references (or a line end added at the end) make a text longer than its file, so a file
+        // larger than what is left cannot fit and is not read.
+        if (Files::TextFile::size(path) > static_cast<std::streamoff>(left))
+            return false;
+        std::string text;
+        if (!Files::TextFile::loadAndReplaceCfg(CFG::global(), path, text, "\n") || text.size() > left)
+            return false;
+        total += text.size();
+        if (!text.empty())
+            sources.push_back(std::move(text));
+    }
+    return true;
 }
 } // namespace OGL
 } // namespace MatSys

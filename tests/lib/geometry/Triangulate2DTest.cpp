@@ -1,6 +1,7 @@
 #include "geometry/Triangulate2D.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
@@ -338,5 +339,95 @@ TEST(Triangulate2DTest, RandomSimplePolygonsAreCutCompletely)
             }
         }
         EXPECT_EQ(made, setting.polygons) << "grid " << setting.gridSize;
+    }
+}
+
+namespace
+{
+Points circle(int count)
+{
+    const double pi = 3.14159265358979323846;
+    Points points;
+    for (int k = 0; k < count; ++k)
+    {
+        const double angle = 2 * pi * k / count;
+        points.emplace_back(static_cast<float>(100 * std::cos(angle)),
+                            static_cast<float>(100 * std::sin(angle)), 0.0f);
+    }
+    return points;
+}
+
+// A band wound round the origin: an outer arm out to the end, then an inner arm back. Most corners are
+// stopped by the next turn, so they are tested again on pass after pass.
+Points spiral(int count, double turns)
+{
+    const double pi = 3.14159265358979323846;
+    const int half = count / 2;
+    Points outer, inner;
+    for (int k = 0; k < half; ++k)
+    {
+        const double angle = 2 * pi * turns * k / half;
+        const double radius = 10 + 3 * angle;
+        outer.emplace_back(static_cast<float>((radius + 4) * std::cos(angle)),
+                           static_cast<float>((radius + 4) * std::sin(angle)), 0.0f);
+        inner.emplace_back(static_cast<float>(radius * std::cos(angle)),
+                           static_cast<float>(radius * std::sin(angle)), 0.0f);
+    }
+    outer.insert(outer.end(), inner.rbegin(), inner.rend());
+    return outer;
+}
+} // namespace
+
+TEST(Triangulate2DTest, OutlinesPastTheBoundAreNotCut)
+{
+    struct Case
+    {
+        int points;
+        bool expectedResult;
+        std::size_t expectedTriangles;
+    };
+    const int bound = Triangulate2D::MAX_POINTS;
+    const Case cases[] = {
+        {bound, true, static_cast<std::size_t>(bound - 2)},
+        {bound + 1, false, 0},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.points);
+        Triangulate2D triangulator;
+        // Whatever the output held before stays.
+        Triangles out(1, TriIndex{7, 8, 9});
+        EXPECT_EQ(triangulator.triangulateXY(circle(c.points), true, out), c.expectedResult);
+        ASSERT_EQ(out.size(), 1 + c.expectedTriangles);
+        EXPECT_EQ(describe({out[0]}), "(7,8,9)");
+    }
+}
+
+TEST(Triangulate2DTest, ATightSpiralIsCutCompletely)
+{
+    // Corners stopped on one pass are asked again on the next, after their blockers may have been cut.
+    const Points outline = spiral(2000, 20);
+    for (bool counterClockwise : {true, false})
+    {
+        SCOPED_TRACE(counterClockwise);
+        Points points = outline;
+        if (!counterClockwise)
+            std::reverse(points.begin(), points.end());
+        Triangulate2D triangulator;
+        Triangles out;
+        ASSERT_TRUE(triangulator.triangulateXY(points, counterClockwise, out));
+        ASSERT_EQ(out.size(), points.size() - 2);
+        // The triangles cover the band exactly once: their areas add up to its area.
+        const auto twiceAreaOf = [&points](int a, int b, int c)
+        {
+            const Vector3<float>&p = points[a], &q = points[b], &r = points[c];
+            return (double(q.x) - p.x) * (double(r.y) - p.y) - (double(r.x) - p.x) * (double(q.y) - p.y);
+        };
+        double outlineArea = 0, trianglesArea = 0;
+        for (std::size_t i = 1; i + 1 < outline.size(); ++i)
+            outlineArea += twiceAreaOf(0, static_cast<int>(i), static_cast<int>(i + 1));
+        for (const TriIndex& t : out)
+            trianglesArea += twiceAreaOf(t.a, t.b, t.c);
+        EXPECT_NEAR(trianglesArea, std::fabs(outlineArea), 1e-6 * std::fabs(outlineArea));
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -270,6 +271,28 @@ TEST_F(GLSLFixture, ShaderNamesDecideTypeAndFile)
     EXPECT_EQ(types, (std::vector<std::string>{".VS", ".FS"}));
     EXPECT_EQ(shaderMaker->nameToType("x.VS"), int(GL_VERTEX_SHADER));
     EXPECT_EQ(shaderMaker->nameToType("x.vs"), 0);
+}
+
+TEST_F(GLSLFixture, ShaderFromSourcesAtTheBoundCompilesAndOneByteMoreIsNotMade)
+{
+    // The colour shader, then a file of comment lines that fills the rest of the bound, then one byte
+    // more; the same file named in a definition reaches the same end.
+    const std::size_t rest = MatSys::OGL::ShaderMaker::MAX_SOURCE_BYTES - std::string(COLOUR_FS).size();
+    for (std::size_t bytes : {rest, rest + 1})
+    {
+        SCOPED_TRACE(bytes);
+        std::string comments;
+        while (comments.size() + 64 <= bytes)
+            comments += "//" + std::string(61, '-') + "\n";
+        comments += std::string(bytes - comments.size() - 1, '/') + "\n";
+        write("long.glsl", comments);
+        std::unique_ptr<MatSys::I_Shader> shader(shaderMaker->create("long.FS", COLOUR_FS, {"long.glsl"}));
+        EXPECT_EQ(shader != nullptr, bytes == rest);
+        if (shader)
+        {
+            EXPECT_NE(shader->getID(), 0u);
+        }
+    }
 }
 
 TEST_F(GLSLFixture, SharedCodeAndFilesServeEveryShaderWithoutItsOwnKeys)
