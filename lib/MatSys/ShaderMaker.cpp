@@ -108,6 +108,7 @@ I_Shader* ShaderMaker::create(const std::string& name, const std::string& code,
     }
     return shader;
 }
+
 bool ShaderMaker::readSources(const std::string& code, const std::vector<std::string>& files,
                               std::vector<std::string>& sources) const
 {
