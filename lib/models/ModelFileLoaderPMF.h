@@ -22,7 +22,7 @@ public:
     // The most vertices one file may give, over all its models and parts: far above any real model (a
     // circle part has at most 12288), and it keeps a file that lists a large part over and over from
     // taking the machine's memory.
-    static const std::size_t MAX_VERTICES = std::size_t(1) << 20;
+    static constexpr std::size_t MAX_VERTICES = std::size_t(1) << 20;
 
     // A file that cannot be opened fails; a model that yields no vertices is passed over. A file whose
     // parts give more than MAX_VERTICES vertices fails before any of its meshes is made.
