@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the poly-model reader as a ".pmf" file: every part's triangles, then the
 // loader over vertex arrays in memory. Every write must land inside the array it was made for and every
-// mesh must cover a range of its array.
+// mesh must cover a range of its array, and no file may give more vertices than the loader's bound.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -50,8 +50,13 @@ void load(const std::string& dir)
     std::vector<std::string> meshNames, materialNames, textureNames;
     std::string log;
     loader.load("f.pmf", meshNames, materialNames, textureNames, log);
+    std::size_t vertices = 0;
     for (const Testing::MemoryVertexArray* array : factory.made)
+    {
         check(array->outside == 0);
+        vertices += static_cast<std::size_t>(array->getBufferSize()) / (array->textureInfo.declared ? 20 : 12);
+    }
+    check(vertices <= ModelSys::ModelFileLoaderPMF::MAX_VERTICES);
     ModelSys::MeshStore::IteratorHandle it = meshes.getIterator();
     for (; !it->isDone(); it->next())
     {

@@ -10,9 +10,15 @@ CompositeModel::CompositeModel(const std::string& name) : Model(name) {}
 
 CompositeModel::~CompositeModel()
 {
-    // Each child's destructor takes it out of the vector through removePart.
-    while (!children.empty())
-        delete children.front();
+    // The children are let go of all at once: each child's destructor would otherwise take itself out
+    // of the vector through removePart, a walk and a shift per child.
+    Children orphans;
+    orphans.swap(children);
+    for (Model* child : orphans)
+    {
+        changeParentOfChild(nullptr, child);
+        delete child;
+    }
 }
 
 bool CompositeModel::isSelfOrAncestor(const Model* model) const

@@ -53,6 +53,11 @@ bool ModelFileLoaderPMF::load(const std::string& fileName, Names& meshNames, Nam
         file.makeModels(models);
     }
     std::vector<std::unique_ptr<PolyModel>> owned(models.begin(), models.end());
+    if (!withinVertexBound(models))
+    {
+        errorLog += "PMF: Too many vertices in: " + path + " (at most " + Util::numToStr(MAX_VERTICES) + ")\n";
+        return false;
+    }
     bool result = !models.empty();
     for (const std::unique_ptr<PolyModel>& model : owned)
     {
@@ -63,6 +68,25 @@ bool ModelFileLoaderPMF::load(const std::string& fileName, Names& meshNames, Nam
         }
     }
     return result;
+}
+
+bool ModelFileLoaderPMF::withinVertexBound(const std::vector<PolyModel*>& models)
+{
+    // Counted part by part before anything is kept, so that memory stays at one part's points.
+    std::size_t total = 0;
+    PolyModel::Points points;
+    for (const PolyModel* model : models)
+    {
+        for (const PolyModel::Part* part : model->getParts())
+        {
+            points.clear();
+            part->getPoints(points);
+            total += points.size();
+            if (total > MAX_VERTICES)
+                return false;
+        }
+    }
+    return true;
 }
 
 bool ModelFileLoaderPMF::loadModel(const PolyModel& model, Names& meshNames, Names& materialNames,

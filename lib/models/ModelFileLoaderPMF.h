@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "models/ModelFileLoader.h"
 
@@ -17,12 +19,20 @@ public:
     ModelFileLoaderPMF(MeshStore* meshStore, MatSys::MaterialStore* materialStore,
                        MatSys::TextureStore* textureStore, const std::string& loadDir);
 
-    // A file that cannot be opened fails; a model that yields no vertices is passed over.
+    // The most vertices one file may give, over all its models and parts: far above any real model (a
+    // circle part has at most 12288), and it keeps a file that lists a large part over and over from
+    // taking the machine's memory.
+    static constexpr std::size_t MAX_VERTICES = std::size_t(1) << 20;
+
+    // A file that cannot be opened fails; a model that yields no vertices is passed over. A file whose
+    // parts give more than MAX_VERTICES vertices fails before any of its meshes is made.
     bool load(const std::string& fileName, Names& meshNames, Names& materialNames, Names& textureNames,
               std::string& errorLog) override;
 
 private:
     struct ModelLoad;
+
+    static bool withinVertexBound(const std::vector<PolyModel*>& models);
 
     bool loadModel(const PolyModel& model, Names& meshNames, Names& materialNames, std::string& errorLog);
     bool collectParts(const PolyModel& model, ModelLoad& load, std::string& errorLog);

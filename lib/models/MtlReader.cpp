@@ -104,11 +104,16 @@ void readMaterials(_GLMscene* scene, ObjText& text)
 }
 } // namespace
 
-bool glmReadMTL(_GLMscene* scene, const char* name)
+std::string glmMtlPath(const _GLMscene* scene, const char* name)
 {
     const std::string obj(scene->pathname);
     const std::string::size_type slash = obj.find_last_of('/');
-    const std::string path = (slash == std::string::npos ? std::string() : obj.substr(0, slash + 1)) + name;
+    return (slash == std::string::npos ? std::string() : obj.substr(0, slash + 1)) + name;
+}
+
+bool glmReadMTL(_GLMscene* scene, const char* name)
+{
+    const std::string path = glmMtlPath(scene, name);
     ObjText text;
     if (!text.load(path.c_str()))
     {

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <new>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "models/ObjReaderInternal.h"
@@ -20,10 +23,23 @@ std::uint32_t triangleCount(const std::vector<ObjFaceVertex>& corners)
     return corners.size() < 3 ? 0u : static_cast<std::uint32_t>(corners.size() - 2);
 }
 
-// Counts what the file holds and reads its MTL file. False when the read has to stop.
+// Reads the MTL file an mtllib statement names, unless this OBJ file has read it already: a file naming
+// one library over and over would otherwise read it again each time.
+bool readLibrary(_GLMscene* scene, const std::string& name, std::unordered_set<std::string>& read)
+{
+    const std::string path = std::filesystem::path(glmMtlPath(scene, name.c_str())).lexically_normal().string();
+    if (!read.insert(path).second)
+        return true;
+    std::free(scene->mtllibname);
+    scene->mtllibname = glmStrdup(name.c_str());
+    return glmReadMTL(scene, name.c_str());
+}
+
+// Counts what the file holds and reads its MTL files. False when the read has to stop.
 bool firstPass(_GLMscene* scene, ObjText& text)
 {
     _GLMfacegroup* group = scene->groups;
+    std::unordered_set<std::string> libraries;
     std::vector<ObjFaceVertex> corners;
     std::string word;
     while (text.nextWord(word))
@@ -53,14 +69,9 @@ bool firstPass(_GLMscene* scene, ObjText& text)
             group = glmAddGroup(scene, text.restOfLine().c_str());
             break;
         case 'm':
-        {
-            const std::string name = firstWord(text.restOfLine());
-            std::free(scene->mtllibname);
-            scene->mtllibname = glmStrdup(name.c_str());
-            if (!glmReadMTL(scene, name.c_str()))
+            if (!readLibrary(scene, firstWord(text.restOfLine()), libraries))
                 return false;
             break;
-        }
         default:
             text.skipLine();
             break;
@@ -187,6 +198,30 @@ _GLMscene* newScene(const char* path)
 }
 } // namespace
 
+struct GroupIndex
+{
+    std::unordered_map<std::string, _GLMfacegroup*> byName;
+};
+
+namespace
+{
+// Built on first use from the list, so that a record filled some other way is indexed too.
+GroupIndex& groupIndex(_GLMscene* scene)
+{
+    if (scene->groupIndex == nullptr)
+    {
+        scene->groupIndex = new GroupIndex;
+        // Oldest first, so that of two groups with one name the newer is found, as walking the list does.
+        std::vector<_GLMfacegroup*> oldestFirst;
+        for (_GLMfacegroup* group = scene->groups; group != nullptr; group = group->next)
+            oldestFirst.push_back(group);
+        for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it)
+            scene->groupIndex->byName[(*it)->name] = *it;
+    }
+    return *scene->groupIndex;
+}
+} // namespace
+
 char* glmStrdup(const char* text)
 {
     const std::size_t length = std::strlen(text);
@@ -246,6 +281,7 @@ void glmDelete(_GLMscene* scene)
         std::free(scene->materials[i].textureFile);
     }
     std::free(scene->materials);
+    delete scene->groupIndex;
     while (scene->groups != nullptr)
     {
         _GLMfacegroup* group = scene->groups;
@@ -259,12 +295,9 @@ void glmDelete(_GLMscene* scene)
 
 _GLMfacegroup* glmFindGroup(_GLMscene* scene, const char* name)
 {
-    for (_GLMfacegroup* group = scene->groups; group != nullptr; group = group->next)
-    {
-        if (std::strcmp(group->name, name) == 0)
-            return group;
-    }
-    return nullptr;
+    const GroupIndex& index = groupIndex(scene);
+    const auto found = index.byName.find(name);
+    return found == index.byName.end() ? nullptr : found->second;
 }
 
 _GLMfacegroup* glmAddGroup(_GLMscene* scene, const char* name)
@@ -277,6 +310,7 @@ _GLMfacegroup* glmAddGroup(_GLMscene* scene, const char* name)
     group->next = scene->groups;
     scene->groups = group;
     ++scene->numgroups;
+    groupIndex(scene).byName[group->name] = group;
     return group;
 }
 

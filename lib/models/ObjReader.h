@@ -41,6 +41,8 @@ struct _GLMfacegroup
     _GLMfacegroup* next;      // the next older group
 };
 
+struct GroupIndex;
+
 struct _GLMscene
 {
     char* pathname;
@@ -66,6 +68,7 @@ struct _GLMscene
 
     std::uint32_t numgroups;
     _GLMfacegroup* groups; // newest first; the group "default" is last
+    GroupIndex* groupIndex; // the groups by name, so that finding one does not walk the list
 };
 
 // A new record, or null (with a message) when the file, or its MTL file, cannot be read or does not

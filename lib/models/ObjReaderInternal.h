@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "models/ObjReader.h"
 
@@ -15,6 +16,8 @@ char* glmStrdup(const char* text);
 // when memory is out.
 void* glmAlloc(std::size_t count, std::size_t size);
 
+// The path of an MTL file named in the record's OBJ file: the name taken from the OBJ file's folder.
+std::string glmMtlPath(const _GLMscene* scene, const char* name);
 // Reads the MTL file named in an OBJ file into the record's material table, in place of any earlier
 // one; false, with a message, when it cannot be read or has no material.
 bool glmReadMTL(_GLMscene* scene, const char* name);

@@ -205,6 +205,35 @@ TEST_F(PMFLoaderTest, MissingAndEmptyFiles)
     EXPECT_TRUE(factory.made.empty());
 }
 
+// A circle of n segments is n - 2 triangles: 1365 circles of 258 and one of 87 give 3 * (1365 * 256 + 85)
+// vertices, the most a file may give that is a whole number of triangles; one triangle more is past it.
+TEST_F(PMFLoaderTest, VerticesOfOneFileAreBounded)
+{
+    const std::string circles = "_PART_PLANE == XY\n_PART_TYPE == LINE_CIRCLE\n_PART_RADIUS == 1\n";
+    std::string list = "MODELS_LIST == m n\nm_MODEL_PART_LIST ==";
+    for (int i = 0; i < 1365; ++i)
+        list += " big";
+    const std::string parts = part("big", circles + "_PART_NUM_SEGS == 258\n") +
+                              part("small", circles + "_PART_NUM_SEGS == 87\n") + part("t", TRIANGLE);
+    const std::size_t atBound = 3 * (1365 * 256 + 85);
+    ASSERT_LE(atBound, ModelSys::ModelFileLoaderPMF::MAX_VERTICES);
+    ASSERT_GT(atBound + 3, ModelSys::ModelFileLoaderPMF::MAX_VERTICES);
+
+    dir.write("at.pmf", list + "\nn_MODEL_PART_LIST == small\n" + parts);
+    EXPECT_TRUE(load("at.pmf")) << log;
+    EXPECT_EQ(factory.made[0]->getBufferSize() + factory.made[1]->getBufferSize(), int(12 * atBound));
+
+    // The model that fits comes first: nothing of the file may stay when the file as a whole is too large.
+    dir.write("past.pmf", list + "\nn_MODEL_PART_LIST == small t\n" + parts);
+    meshes.clear();
+    factory.made.clear();
+    EXPECT_FALSE(load("past.pmf"));
+    EXPECT_EQ(log, "PMF: Too many vertices in: " + dir.path("past.pmf") + " (at most 1048576)\n");
+    EXPECT_TRUE(meshNames.empty());
+    EXPECT_TRUE(factory.made.empty());
+    EXPECT_EQ(meshes.get("m.big"), nullptr);
+}
+
 TEST_F(PMFLoaderTest, RefusedVertexArrayEndsTheLoad)
 {
     factory.refuseAll = true;

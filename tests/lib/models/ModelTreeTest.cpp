@@ -208,6 +208,29 @@ TEST(CompositeModel, ParentLinksFollowMovesAndDeletions)
     Model::changeParentOfChild(nullptr, nullptr);
 }
 
+TEST(CompositeModel, DeletingDeletesEveryChildOnce)
+{
+    struct CountedLeaf : ModelPart
+    {
+        explicit CountedLeaf(int& deleted) : ModelPart("L", nullptr, Vector3<float>(), nullptr), deleted(deleted)
+        {
+        }
+        ~CountedLeaf() override { ++deleted; }
+        int& deleted;
+    };
+    int deleted = 0;
+    CompositeModel* root = new CompositeModel("R");
+    CompositeModel* inner = new CompositeModel("S");
+    for (int i = 0; i < 1000; ++i)
+    {
+        root->addPart(new CountedLeaf(deleted));
+        inner->addPart(new CountedLeaf(deleted));
+    }
+    root->addPart(inner);
+    delete root;
+    EXPECT_EQ(deleted, 2000);
+}
+
 TEST(CompositeModel, RefusesNullAndCycles)
 {
     Tree tree;

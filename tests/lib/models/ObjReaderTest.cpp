@@ -252,6 +252,44 @@ TEST_F(ObjReaderTest, MtlPathsFollowTheObjDirectory)
     EXPECT_STREQ(scene->materials[0].name, "inner");
 }
 
+// Each library is read once however often it is named: a repeat, in whatever spelling, adds nothing.
+TEST_F(ObjReaderTest, RepeatedLibrariesAreReadOnce)
+{
+    dir.write("b.mtl", "newmtl fromB\n");
+    ASSERT_NE(read("mtllib m.mtl\nmtllib m.mtl\nmtllib b.mtl\nmtllib ./m.mtl\nmtllib m.mtl\n" + SQUARE,
+                   "newmtl fromM\n"),
+              nullptr);
+    EXPECT_EQ(materials(scene), "fromB[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 65]");
+    EXPECT_STREQ(scene->mtllibname, "b.mtl");
+
+    // The OBJ file naming itself as its library thousands of times.
+    glmDelete(scene);
+    std::string obj = SQUARE + "newmtl self\n";
+    for (int i = 0; i < 20000; ++i)
+        obj += "mtllib x.obj\n";
+    ASSERT_NE(read(obj), nullptr);
+    EXPECT_EQ(materials(scene), "self[ 0.8,0.8,0.8,1 0.2,0.2,0.2,1 0,0,0,1 65]");
+}
+
+// Groups found by name keep the order they were first named in, and a group named again gathers the
+// faces that follow.
+TEST_F(ObjReaderTest, ManyGroupsKeepTheirOrder)
+{
+    std::string obj = SQUARE;
+    std::string expected;
+    const int count = 5000;
+    for (int i = 0; i < count; ++i)
+        obj += "g g" + std::to_string(i) + "\nf 1 2 3\n";
+    for (int i = 0; i < count; i += 1000)
+        obj += "g g" + std::to_string(i) + "\nf 2 3 4\n";
+    for (int i = count - 1; i >= 0; --i)
+        expected += "' g" + std::to_string(i) + "'=0:" + std::to_string(i) +
+                    (i % 1000 == 0 ? "," + std::to_string(count + i / 1000) : "") + " ";
+    ASSERT_NE(read(obj), nullptr);
+    EXPECT_EQ(scene->numgroups, std::uint32_t(count + 1));
+    EXPECT_EQ(groups(scene), expected + "'default'=0: ");
+}
+
 TEST_F(ObjReaderTest, FailedReads)
 {
     struct Case
