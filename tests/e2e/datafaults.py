@@ -208,7 +208,8 @@ def run_case(args, name, work):
                   "no fatal report %r:\n%s" % (expect["message"], game.stderr))
         print("%s: fatal report after %.2f s, peak %.0f MB" % (name, game.exit_time - game.started, peak.poll()))
         return
-    shown = first_picture(game, peak, 10 * slow)
+    # Loading ends before the first picture: a few seconds at most, also for the largest maze.
+    shown = first_picture(game, peak, 3 * slow)
     if shown is None:
         game.wait()
         raise drv.Failure("ended before its first picture: status %s\n%s" % (game.status, game.stderr))
