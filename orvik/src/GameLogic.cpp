@@ -16,6 +16,7 @@
 #include "orvik/src/GameMaze.h"
 #include "orvik/src/GameView.h"
 #include "orvik/src/Globals.h"
+#include "orvik/src/InputFile.h"
 #include "orvik/src/InputEventManager.h"
 #include "orvik/src/MyEvents.h"
 #include "orvik/src/Player.h"
@@ -101,7 +102,8 @@ void GameLogic::onEnter(const std::string&, const std::string&)
         view->setMaze(maze);
         view->setPlayer(player);
         PlayerScreenAreaFactory factory(view);
-        if (!controller->init(CFG::get("GAME_INPUT_CFG"), "", &factory))
+        const std::string file = CFG::get("GAME_INPUT_CFG");
+        if (!canReadInputFile(file) || !controller->init(file, "", &factory))
             ABORT("Failed to create GAME InputController using " << CFG::get("GAME_INPUT_CFG"));
     }
     EVT::EventBus& bus = EVT::EventBus::instance();

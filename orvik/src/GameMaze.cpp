@@ -37,7 +37,8 @@ void readLevelSize(int level, int& width, int& height, int& index)
         ABORT("Failed to get WDITH,HEIGHT from MAZE_SIZES[" << index << "] string: " << entries[index]);
     width = Util::strToNum<int>(parts[0], 10);
     height = Util::strToNum<int>(parts[1], 10);
-    if (width < 2 || height < 2)
+    // Checked before anything is made: a size past what the game can hold would fail deep in the generator.
+    if (width < 2 || height < 2 || static_cast<long long>(width) * height > GameMaze::MAX_CELLS)
         ABORT("Maze size " << width << "x" << height << " for level " << index << " invalid");
 }
 } // namespace

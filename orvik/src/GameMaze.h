@@ -48,6 +48,10 @@ public:
     // A half-grid point (gx, gy).
     using GridPoint = std::pair<int, int>;
 
+    // The most cells a level may have. A generated level holds about 230 bytes a cell, so the largest
+    // takes some 230 MB on top of the game's own hundred.
+    static constexpr long long MAX_CELLS = 1000000;
+
     // Levels count from 0; random is borrowed. A configuration that gives no maze ends the program.
     GameMaze(int level, const Game::I_View* view, RNG::I_Random* random);
     virtual ~GameMaze();

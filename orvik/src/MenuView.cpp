@@ -109,7 +109,8 @@ void MenuView::createFont()
     std::vector<int>::const_iterator found =
         std::lower_bound(l_rangeSizes.begin(), l_rangeSizes.end(), wanted);
     const int size = found != l_rangeSizes.end() ? *found : l_rangeSizes.back();
-    if (size == fontSize)
+    // Only a font held makes a size the same: the first size may equal the empty view's 0.
+    if (font != nullptr && size == fontSize)
         return;
     if (font != nullptr && !fontManager()->removeFont(font))
         return;

@@ -15,6 +15,7 @@
 #include "input/I_RelativeScreenAreaFactory.h"
 #include "input/InputController.h"
 #include "orvik/src/Globals.h"
+#include "orvik/src/InputFile.h"
 #include "orvik/src/MenuScreenArea.h"
 #include "orvik/src/MenuView.h"
 #include "orvik/src/ScreenAreaRenderer.h"
@@ -99,7 +100,8 @@ void PausedLogic::onEnter(const std::string& from, const std::string&)
     gameManager->getViewManager()->add(menuView);
     {
         MenuScreenAreaFactory factory(menuView);
-        if (!controller->init(CFG::get("MENU_INPUT_CFG"), "", &factory))
+        const std::string file = CFG::get("MENU_INPUT_CFG");
+        if (!canReadInputFile(file) || !controller->init(file, "", &factory))
             ABORT("Failed to create MENU InputController using " << CFG::get("MENU_INPUT_CFG"));
     }
     EVT::Event_InputController activate(EVT::EVENT_INPUT_CONTROLLER, controller->name, true);

@@ -270,6 +270,30 @@ TEST(GameLogic, MoveToMouseAsksForTheCellUnderThePointerInAViewportLowInTheWindo
     Devices::setMouse(nullptr);
 }
 
+// The input layer would read each as an empty configuration and give a level no binding reaches.
+TEST(GameLogicDeathTest, AGameInputFileThatCannotBeReadEndsTheProgram)
+{
+    for (const char* name : {"missing.cfg", "."})
+        EXPECT_DEATH(
+            {
+                RunningFixture f;
+                f.config.set("GAME_INPUT_CFG", f.dir.path(name));
+                f.update(10.0f);
+                f.update(10.0f);
+            },
+            std::string("ABORT: Failed to create GAME InputController using .*") + name)
+            << name;
+}
+
+TEST(GameLogic, AnEmptyGameInputFileIsAccepted)
+{
+    RunningFixture f({}, "");
+    f.update(10.0f);
+    f.update(10.0f);
+    ASSERT_NE(nullptr, f.running->getMaze());
+    EXPECT_EQ(std::make_pair(2, 2), f.mazeSize());
+}
+
 TEST(GameLogicDeathTest, AGameInputFileThatCannotBeUsedEndsTheProgram)
 {
     const struct

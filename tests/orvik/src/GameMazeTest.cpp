@@ -74,14 +74,29 @@ TEST(GameMazeDeathTest, UnusableSizesOrStartsEndTheProgramNamingTheFault)
         // The generator gives no maze for a start outside the grid, nor for a grid it cannot index.
         {"4,4", 0, "9", "ABORT: No maze generated from start 9,0 in size 4x4 for level 0"},
         {"3,3 4,4", 5, "-1", "ABORT: No maze generated from start -1,0 in size 4x4 for level 1"},
-        {"100000,100000", 0, "0",
-         "ABORT: No maze generated from start 0,0 in size 100000x100000 for level 0"},
+        // Past the cell bound, also where the product would not fit an int.
+        {"1000,1001", 0, "0", "ABORT: Maze size 1000x1001 for level 0 invalid"},
+        {"500001,2", 0, "0", "ABORT: Maze size 500001x2 for level 0 invalid"},
+        {"20000,20000", 0, "0", "ABORT: Maze size 20000x20000 for level 0 invalid"},
+        {"100000,100000", 0, "0", "ABORT: Maze size 100000x100000 for level 0 invalid"},
     };
     for (const auto& c : cases)
     {
         std::map<std::string, std::string> keys = mazeKeys(c.sizes);
         keys["MAZE_START_X"] = c.startX;
         EXPECT_DEATH(MazeFixture fixture(keys, c.level), c.message) << c.sizes;
+    }
+}
+
+TEST(GameMaze, ALevelOfTheMostCellsIsBuilt)
+{
+    for (const char* sizes : {"1000,1000", "500000,2"})
+    {
+        MazeFixture fixture(mazeKeys(sizes));
+        int w = 0;
+        int h = 0;
+        fixture.maze->getSize(w, h);
+        EXPECT_EQ(GameMaze::MAX_CELLS, static_cast<long long>(w) * h) << sizes;
     }
 }
 

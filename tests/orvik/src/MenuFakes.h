@@ -81,7 +81,8 @@ private:
     std::vector<Drawn>& log;
 };
 
-// Makes recording fonts, or none at all when refusing, and writes down every size it was asked for.
+// Makes recording fonts, or none at all when refusing, and writes down every size it was asked for. Like the
+// game's font manager it makes no font of a size below 1.
 class RecordingFontManager : public AFont::I_FontManager
 {
 public:
@@ -95,7 +96,7 @@ public:
     AFont::I_Font* getFont(const std::string& name, int size) override
     {
         requests.push_back(name + "@" + std::to_string(size));
-        if (refuse)
+        if (refuse || size < 1)
             return nullptr;
         fonts.push_back(new RecordingFont(name, size, drawn));
         return fonts.back();

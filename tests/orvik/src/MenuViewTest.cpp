@@ -184,4 +184,47 @@ TEST(MenuView, ASizeListWithoutSizesIsFatal)
             "MENU_FONT_SIZES")
             << "'" << sizes << "'";
 }
+
+// A list whose sizes are not numbers reads as 0; no font is made of it, so the menu never draws without one.
+TEST(MenuView, ASizeNoFontCanBeMadeOfIsFatalBeforeAnyRow)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const struct
+    {
+        const char* sizes;
+        const char* message;
+    } cases[] = {{"abc", "FONT FAILURE menu.ttf size 0"},
+                 {"0", "FONT FAILURE menu.ttf size 0"},
+                 {"0,-5,abc", "FONT FAILURE menu.ttf size 0"},
+                 {"-1", "FONT FAILURE menu.ttf size -1"}};
+    for (const auto& c : cases)
+        EXPECT_DEATH(
+            {
+                MenuTest::Services services(Keys{{"MENU_FONT_SIZES", c.sizes}});
+                Menu::MenuPage page(0);
+                page.addItem(new Item("Quit", 0));
+                Orvik::MenuView* view = services.makeView(&page);
+                view->setScreenSize(800, 600);
+                view->onRender();
+            },
+            c.message)
+            << c.sizes;
+}
+
+TEST(MenuView, TheSmallestSizeAFontCanBeMadeOfIsDrawn)
+{
+    inFreshProcess(
+        []
+        {
+            MenuTest::Services services(Keys{{"MENU_FONT_SIZES", "1"}});
+            Menu::MenuPage page(0);
+            page.addItem(new Item("Quit", 0));
+            Orvik::MenuView* view = services.makeView(&page);
+            view->setScreenSize(800, 600);
+            view->onRender();
+            EXPECT_EQ(std::vector<std::string>{"menu.ttf@1"}, services.fonts.requests);
+            EXPECT_EQ(1u, view->getItemBoxes().size());
+            delete view;
+        });
+}
 } // namespace

@@ -334,13 +334,26 @@ TEST(PausedLogic, AnAreaTypeNotNamingAMenuItemIsFatal)
 
 TEST(PausedLogic, AMenuInputThatCannotBeReadIsFatal)
 {
-    EXPECT_DEATH(
-        {
-            PauseGame game(Keys{});
-            game.services.config.set("MENU_INPUT_CFG", "");
-            game.pause();
-        },
-        "Failed to create MENU InputController using \n");
+    // An empty name, a file that is not there and a directory: the input layer would read each as an empty
+    // configuration and give a menu no binding reaches.
+    for (const char* name : {"", "missing.cfg", "."})
+        EXPECT_DEATH(
+            {
+                PauseGame game(Keys{});
+                const std::string file = *name == '\0' ? "" : game.services.dir.path(name);
+                game.services.config.set("MENU_INPUT_CFG", file);
+                game.pause();
+            },
+            std::string("Failed to create MENU InputController using ") +
+                (*name == '\0' ? "\n" : std::string(".*") + name))
+            << "'" << name << "'";
+}
+
+TEST(PausedLogic, AnEmptyMenuInputFileIsAccepted)
+{
+    PauseGame game(Keys{}, "");
+    game.pause();
+    EXPECT_EQ(s_quitCurrent, game.rows());
 }
 
 // A real level under the menu: MENUS, RUNNING, PAUSED and EXIT as the start-up orders them.
