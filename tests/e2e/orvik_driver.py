@@ -180,8 +180,9 @@ class Game:
         self._xdotool("mouseup", 1)
 
     def shot(self):
+        # A window that goes away while it is being read can leave import waiting for ever.
         data = subprocess.run(["import", "-silent", "-window", str(self.window), "-depth", "8", "ppm:-"],
-                              capture_output=True, check=True).stdout
+                              capture_output=True, check=True, timeout=15).stdout
         return Image.from_ppm(data)
 
     def settled_shot(self, timeout=8.0):

@@ -15,7 +15,7 @@ namespace Testing
 // Every directory of one test program lies in one folder of the program's. A death test's child dies
 // without running destructors, so what it made would stay; its folder is the parent's (a forked child shares
 // this object, a started one finds the owner in its environment) and goes when the parent ends normally.
-struct ProgramTempDir
+struct ProgramTempDir : private Util::NonCopyable<ProgramTempDir>
 {
     ProgramTempDir()
     {
@@ -31,8 +31,6 @@ struct ProgramTempDir
         if (owner == std::to_string(::getpid()))
             std::filesystem::remove_all(path, ignored);
     }
-    ProgramTempDir(const ProgramTempDir&) = delete;
-    ProgramTempDir& operator=(const ProgramTempDir&) = delete;
 
     std::string owner;
     std::filesystem::path path;
