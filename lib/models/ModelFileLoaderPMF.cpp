@@ -3,6 +3,7 @@
 #include <climits>
 #include <fstream>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "MatSys/MaterialStore.h"
@@ -53,15 +54,17 @@ bool ModelFileLoaderPMF::load(const std::string& fileName, Names& meshNames, Nam
         file.makeModels(models);
     }
     std::vector<std::unique_ptr<PolyModel>> owned(models.begin(), models.end());
-    if (!withinVertexBound(models))
+    std::vector<PartPoints> points;
+    if (!gatherPoints(models, points))
     {
-        errorLog += "PMF: Too many vertices in: " + path + " (at most " + Util::numToStr(MAX_VERTICES) + ")\n";
+        errorLog +=
+            "PMF: Too many vertices in: " + path + " (at most " + Util::numToStr(MAX_VERTICES) + ")\n";
         return false;
     }
     bool result = !models.empty();
-    for (const std::unique_ptr<PolyModel>& model : owned)
+    for (std::size_t m = 0; m < owned.size(); ++m)
     {
-        if (!loadModel(*model, meshNames, materialNames, errorLog))
+        if (!loadModel(*owned[m], points[m], meshNames, materialNames, errorLog))
         {
             result = false;
             break;
@@ -70,18 +73,19 @@ bool ModelFileLoaderPMF::load(const std::string& fileName, Names& meshNames, Nam
     return result;
 }
 
-bool ModelFileLoaderPMF::withinVertexBound(const std::vector<PolyModel*>& models)
+bool ModelFileLoaderPMF::gatherPoints(const std::vector<PolyModel*>& models, std::vector<PartPoints>& points)
 {
-    // Counted part by part before anything is kept, so that memory stays at one part's points.
+    // Counted as they are made, so that a file listing a large part over and over stops at the bound
+    // instead of after making all of them; kept, so that no part is cut into triangles twice.
     std::size_t total = 0;
-    PolyModel::Points points;
-    for (const PolyModel* model : models)
+    points.resize(models.size());
+    for (std::size_t m = 0; m < models.size(); ++m)
     {
-        for (const PolyModel::Part* part : model->getParts())
+        for (const PolyModel::Part* part : models[m]->getParts())
         {
-            points.clear();
-            part->getPoints(points);
-            total += points.size();
+            points[m].emplace_back();
+            part->getPoints(points[m].back());
+            total += points[m].back().size();
             if (total > MAX_VERTICES)
                 return false;
         }
@@ -89,11 +93,11 @@ bool ModelFileLoaderPMF::withinVertexBound(const std::vector<PolyModel*>& models
     return true;
 }
 
-bool ModelFileLoaderPMF::loadModel(const PolyModel& model, Names& meshNames, Names& materialNames,
-                                   std::string& errorLog)
+bool ModelFileLoaderPMF::loadModel(const PolyModel& model, PartPoints& points, Names& meshNames,
+                                   Names& materialNames, std::string& errorLog)
 {
     ModelLoad load;
-    if (!collectParts(model, load, errorLog))
+    if (!collectParts(model, points, load, errorLog))
         return false;
     // A model without vertices (every part made before, or no part with triangles) gets nothing, and
     // the models after it still load.
@@ -104,28 +108,30 @@ bool ModelFileLoaderPMF::loadModel(const PolyModel& model, Names& meshNames, Nam
     return addMeshes(model, load, meshNames, materialNames, errorLog);
 }
 
-bool ModelFileLoaderPMF::collectParts(const PolyModel& model, ModelLoad& load, std::string& errorLog)
+bool ModelFileLoaderPMF::collectParts(const PolyModel& model, PartPoints& points, ModelLoad& load,
+                                      std::string& errorLog)
 {
     load.parts.reserve(model.getParts().size());
-    for (const PolyModel::Part* part : model.getParts())
+    for (std::size_t p = 0; p < model.getParts().size(); ++p)
     {
+        const PolyModel::Part* part = model.getParts()[p];
         ModelLoad::Part gathered;
         gathered.meshName = model.name + "." + Util::trim(part->name);
         if (!getMeshStore()->exists(gathered.meshName))
         {
-            part->getPoints(gathered.vertices);
+            gathered.vertices = std::move(points[p]);
             gathered.texCoords = part->texCoords;
         }
         const bool earlierTex = load.totalTex > 0;
         load.totalPoints += gathered.vertices.size();
         load.totalTex += gathered.texCoords.size();
         const std::size_t tex = gathered.texCoords.size();
-        const std::size_t points = gathered.vertices.size();
-        load.parts.push_back(gathered);
-        if ((tex > 0 || earlierTex) && (tex != points || load.totalTex != load.totalPoints))
+        const std::size_t count = gathered.vertices.size();
+        load.parts.push_back(std::move(gathered));
+        if ((tex > 0 || earlierTex) && (tex != count || load.totalTex != load.totalPoints))
         {
             errorLog += "PMF: Wrong number of texCoords for part " + part->name +
-                        " tex=" + Util::numToStr(tex) + " pnts=" + Util::numToStr(points) +
+                        " tex=" + Util::numToStr(tex) + " pnts=" + Util::numToStr(count) +
                         " totalTex=" + Util::numToStr(load.totalTex) +
                         " totalPnts=" + Util::numToStr(load.totalPoints);
             return false;

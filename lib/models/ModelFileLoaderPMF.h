@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "models/ModelFileLoader.h"
+#include "models/PolyModel.h"
 
 namespace ModelSys
 {
-class PolyModel;
-
 // Loads poly-model files: one vertex array per model of the file (x, y, z and, when the model has
 // texture coordinates, u, v per vertex), one mesh per part over its range of the array, named
 // model.part, with the material the part names.
@@ -31,11 +30,14 @@ public:
 
 private:
     struct ModelLoad;
+    // The triangle vertices of each part of one model, in the model's order.
+    using PartPoints = std::vector<PolyModel::Points>;
 
-    static bool withinVertexBound(const std::vector<PolyModel*>& models);
+    static bool gatherPoints(const std::vector<PolyModel*>& models, std::vector<PartPoints>& points);
 
-    bool loadModel(const PolyModel& model, Names& meshNames, Names& materialNames, std::string& errorLog);
-    bool collectParts(const PolyModel& model, ModelLoad& load, std::string& errorLog);
+    bool loadModel(const PolyModel& model, PartPoints& points, Names& meshNames, Names& materialNames,
+                   std::string& errorLog);
+    bool collectParts(const PolyModel& model, PartPoints& points, ModelLoad& load, std::string& errorLog);
     bool fillArray(const PolyModel& model, ModelLoad& load, std::string& errorLog);
     bool addMeshes(const PolyModel& model, const ModelLoad& load, Names& meshNames, Names& materialNames,
                    std::string& errorLog);
