@@ -109,13 +109,13 @@ TEST(GameView, BundledCameraFillsTheWindowWithTheMazesPlaneIn3DAndStaysAtTheOrig
         int height;
         bool perspective;
     };
-    const Case cases[] = {{"YES", 800, 600, true},  {"Y", 1280, 720, true}, {"1", 640, 480, true},
-                          {"NO", 800, 600, false},  {"y", 800, 600, false}, {"", 800, 600, false}};
+    const Case cases[] = {{"YES", 800, 600, true}, {"Y", 1280, 720, true}, {"1", 640, 480, true},
+                          {"NO", 800, 600, false}, {"y", 800, 600, false}, {"", 800, 600, false}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "IS_3D " << c.is3D << " at " << c.width << "x" << c.height);
-        OrvikTest::Config config(Keys{{"SCREEN_WIDTH", std::to_string(c.width)},
-                                      {"SCREEN_HEIGHT", std::to_string(c.height)}});
+        OrvikTest::Config config(
+            Keys{{"SCREEN_WIDTH", std::to_string(c.width)}, {"SCREEN_HEIGHT", std::to_string(c.height)}});
         if (*c.is3D != '\0')
             config.set("IS_3D", c.is3D);
         Orvik::GameView view(nullptr);

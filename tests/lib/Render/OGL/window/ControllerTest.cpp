@@ -166,7 +166,8 @@ TEST_F(ControllerGL, InAPerspectiveViewAPieceAtEqualDepthCoversTheOneBeforeAndOn
         Pixel seen;
     };
     // Just behind: a hundredth of a unit, many depth steps at this distance.
-    const Case cases[] = {{"same plane", 0.0f, BLUE}, {"just behind", -0.01f, RED}, {"in front", 0.01f, BLUE}};
+    const Case cases[] = {
+        {"same plane", 0.0f, BLUE}, {"just behind", -0.01f, RED}, {"in front", 0.01f, BLUE}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
