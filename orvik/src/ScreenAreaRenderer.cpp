@@ -93,6 +93,11 @@ void ScreenAreaRenderer::startRender()
     data.vsync = 1;
     data.is3D = false;
     renderController->setViewData(data);
+    // The areas are laid out in the box's pixels: a camera that a 3-D game view set before would move
+    // them out of this flat view.
+    renderController->setCamera(MathStuff::Orientation<float>(
+        MathStuff::Vector3<float>(0.0f, 0.0f, 0.0f), MathStuff::Vector3<float>(0.0f, 0.0f, -1.0f),
+        MathStuff::Vector3<float>(0.0f, 1.0f, 0.0f), MathStuff::Vector3<float>(1.0f, 1.0f, 1.0f)));
 }
 
 void ScreenAreaRenderer::stopRender()

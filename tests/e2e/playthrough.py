@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Scripted play-throughs of the built game on the bundled data, one per run:
   playthrough.py --program BIN --data DIR [--preload LIB] CASE
-CASE is walk-2d, walk-3d, mouse, pause, auto-pause or bad-start. Exit status 0 on success, 77 when there
-is no X server, 1 with the reason on standard error otherwise."""
+CASE is walk-2d, walk-3d (the README's IS_3D==YES), mouse, pause, auto-pause or bad-start. Exit status 0
+on success, 77 when there is no X server, 1 with the reason on standard error otherwise."""
 import argparse
 import os
 import shutil
@@ -20,10 +20,13 @@ WIDTH, HEIGHT = 800, 600
 SMALL_LEVELS = ["SCREEN_WIDTH==%d" % WIDTH, "SCREEN_HEIGHT==%d" % HEIGHT, "MAZE_SEED==7",
                 "MAZE_SIZES==2,2 3,3", "MAZE_DEAD_ENDS==NO", "MAZE_START_X==0", "MAZE_START_Y==0",
                 "MUSIC_ON==NO", "SOUND_ON==YES", "AUTO_PAUSE_DELAY==0", "VSYNC_ON==NO"]
-# The 3-D camera looks straight down on the maze's middle from where it fills the window.
-CAMERA_3D = ["IS_3D==YES", "CAMERA_XYZ==400,300,730", "CAMERA_FACE==0,0,-1", "MIN_Z==1", "MAX_Z==3000"]
+# The README's perspective view: the bundled data's own camera and depth range for 3-D.
+VIEW_3D = ["IS_3D==YES"]
 
 TOKEN = (255, 240, 60)       # the token's face
+WALL = (89, 115, 166)
+CHOICE = (76, 230, 102)      # the offered way's marker
+FRAMES = ((128, 128, 153), (230, 230, 255))  # the token's screen area, plain and under the pointer
 MENU_ITEM = (0xC0, 0xC8, 0xD0)
 MENU_SELECTED = (0xFF, 0xD0, 0x40)
 SILENCE = 1e-4
@@ -40,6 +43,29 @@ def token_in_room(image, x, y, w, h):
     r = WIDTH // (2 * w) // 5
     box = (cx - r, cy - r, cx + r, cy + r)
     return image.count(lambda p: near(p, TOKEN, 40), box) > (2 * r) ** 2 // 3
+
+
+def walls_fill_window(image):
+    """The 2 by 2 ring's walls as its layout has them: the maze fills the window, so every edge of the
+    window is wall; the four rooms and the four doorways between them (half the window) are not."""
+    is_wall = lambda p: near(p, WALL, 12)
+    walls = image.count(is_wall)
+    check(0.45 * WIDTH * HEIGHT < walls < 0.55 * WIDTH * HEIGHT,
+          "%d wall pixels, half the window expected" % walls)
+    edges = image.row(0) + image.row(HEIGHT - 1) + image.column(0) + image.column(WIDTH - 1)
+    check(sum(1 for p in edges if is_wall(p)) > 0.95 * len(edges), "the maze does not reach the window's edges")
+    check(is_wall(image.pixel(WIDTH // 2, HEIGHT // 2)), "no post in the middle of the maze")
+
+
+def frame_around_room(image, x, y, w, h):
+    """Pixels of the token's screen-area frame on the ring where the bundled input puts it: centred on the
+    room, 8% of the window wide and 10% high."""
+    cx, cy = room_centre(x, y, w, h)
+    hx, hy = WIDTH * 8 // 200, HEIGHT * 10 // 200
+    outer = (cx - hx, cy - hy, cx + hx, cy + hy)
+    inner = (cx - hx + 4, cy - hy + 4, cx + hx - 4, cy + hy - 4)
+    is_frame = lambda p: any(near(p, f, 12) for f in FRAMES)
+    return image.count(is_frame, outer) - image.count(is_frame, inner)
 
 
 def yellow(image):
@@ -103,26 +129,29 @@ def check_sound_after(game, escape_time):
 
 
 def walk(args, is_3d):
-    game = args.game(SMALL_LEVELS + (CAMERA_3D if is_3d else []))
+    game = args.game(SMALL_LEVELS + (VIEW_3D if is_3d else []))
     game.find_window()
     time.sleep(1.5)
     first = game.shot()
-    if not is_3d:
-        check(token_in_room(first, 0, 0, 2, 2), "the token is not in the start room")
+    if is_3d:
+        # The perspective view shows the maze where the flat one has it, pieces and screen areas alike.
+        walls_fill_window(first)
+        check(first.count(lambda p: near(p, CHOICE, 24)) > 200, "no marker of the offered way")
+        check(frame_around_room(first, 0, 0, 2, 2) > 300, "no frame of the token's screen area")
+    # In the start room the token's face lies over the offered way's marker.
+    check(token_in_room(first, 0, 0, 2, 2), "the token's face does not show in the start room")
     game.key("Right")
     time.sleep(0.5)
-    if not is_3d:
-        moved = game.shot()
-        check(token_in_room(moved, 1, 0, 2, 2) and not token_in_room(moved, 0, 0, 2, 2),
-              "Right did not move the token one room")
+    moved = game.shot()
+    check(token_in_room(moved, 1, 0, 2, 2) and not token_in_room(moved, 0, 0, 2, 2),
+          "Right did not move the token one room")
     escape_time = time.monotonic()
     # The corridor bends at 1,0: the walk follows it up into the treasure's room.
     game.key("space")
     time.sleep(1.5)
     second = game.shot()
     check(yellow(second) < 0.7 * yellow(first), "the next level's pieces are not scaled to its larger maze")
-    if not is_3d:
-        check(token_in_room(second, 0, 0, 3, 3), "the token is not in the next level's start room")
+    check(token_in_room(second, 0, 0, 3, 3), "the token is not in the next level's start room")
     game.finish()
     check_sound_after(game, escape_time)
 

@@ -83,6 +83,8 @@ void Controller::init()
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
+    // Pieces laid in one plane share their depth: the one drawn later covers the one before, as in 2-D.
+    glDepthFunc(GL_LEQUAL);
 }
 
 int Controller::getAbility(int id)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -96,6 +97,51 @@ TEST(GameView, EachFrameSetsTheViewOverTheBoxAndRestoresItWithSettingsReadOnce)
         config.set("IS_3D", "YES");
     }
     Orvik::globals().gameManager = nullptr;
+}
+
+TEST(GameView, BundledCameraFillsTheWindowWithTheMazesPlaneIn3DAndStaysAtTheOriginIn2D)
+{
+    ASSERT_TRUE(CFG::setConfig(ORVIK_SOURCE_DIR "/data/orvik.cfg"));
+    struct Case
+    {
+        const char* is3D;
+        int width;
+        int height;
+        bool perspective;
+    };
+    const Case cases[] = {{"YES", 800, 600, true}, {"Y", 1280, 720, true}, {"1", 640, 480, true},
+                          {"NO", 800, 600, false}, {"y", 800, 600, false}, {"", 800, 600, false}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "IS_3D " << c.is3D << " at " << c.width << "x" << c.height);
+        OrvikTest::Config config(
+            Keys{{"SCREEN_WIDTH", std::to_string(c.width)}, {"SCREEN_HEIGHT", std::to_string(c.height)}});
+        if (*c.is3D != '\0')
+            config.set("IS_3D", c.is3D);
+        Orvik::GameView view(nullptr);
+        const MathStuff::Vector3<float>& eye = view.getCamera().position;
+        const float minZ = CFG::parser()->getNumber<float>("MIN_Z");
+        const float maxZ = CFG::parser()->getNumber<float>("MAX_Z");
+        if (!c.perspective)
+        {
+            EXPECT_EQ(0.0f, eye.x);
+            EXPECT_EQ(0.0f, eye.y);
+            EXPECT_EQ(0.0f, eye.z);
+            EXPECT_EQ(-10.0f, minZ);
+            EXPECT_EQ(10.0f, maxZ);
+            continue;
+        }
+        EXPECT_FLOAT_EQ(c.width / 2.0f, eye.x);
+        EXPECT_FLOAT_EQ(c.height / 2.0f, eye.y);
+        // From there the field of view spans the window's height at z 0, so the maze lies where the
+        // flat view puts it: no more, or the edges are cut; no less, or clicks miss their rooms.
+        const double halfFov = CFG::parser()->getNumber<float>("FOV") * 0.5 * std::acos(-1.0) / 180.0;
+        EXPECT_NEAR(c.height / 2.0, eye.z * std::tan(halfFov), c.height * 1e-5);
+        EXPECT_GT(minZ, 0.0f);
+        EXPECT_LT(minZ, eye.z);
+        EXPECT_GT(maxZ, eye.z);
+    }
+    CFG::setConfig("");
 }
 
 TEST(GameView, InputReachesTheControllerOnlyWhileItIsActive)

@@ -261,8 +261,19 @@ TEST(ScreenAreaRenderer, DrawsAModelStretchedOverTheAreaInAFlatViewOverTheInputB
     EXPECT_EQ(120, box.y);
     EXPECT_EQ(400, box.w);
     renderer.setUsedBy("GAME", true);
+    // A 3-D game view's camera, still set when its screen areas are drawn.
+    controller.setCamera(MathStuff::Orientation<float>(
+        MathStuff::Vector3<float>(400, 300, 724), MathStuff::Vector3<float>(0, 0, -1),
+        MathStuff::Vector3<float>(0, 1, 0), MathStuff::Vector3<float>(1, 1, 1)));
     renderer.startRender();
     EXPECT_FALSE(controller.current.is3D);
+    // The areas' pixels are the view's own: the eye at the origin looking down -z, up along y.
+    const MathStuff::Orientation<float>& eye = controller.cameras.back();
+    using Triple = std::vector<float>;
+    auto triple = [](const MathStuff::Vector3<float>& v) { return Triple{v.x, v.y, v.z}; };
+    EXPECT_EQ((Triple{0, 0, 0}), triple(eye.position));
+    EXPECT_EQ((Triple{0, 0, -1}), triple(eye.direction));
+    EXPECT_EQ((Triple{0, 1, 0}), triple(eye.up));
     EXPECT_EQ(800, controller.current.width);
     EXPECT_EQ(-1.0f, controller.current.minZ);
     controller.queue.entries.clear();

@@ -144,6 +144,40 @@ TEST_F(ControllerGL, CameraMatrixBringsTheEyeToTheOriginLookingDownMinusZ)
     expectMatrixNear(readMatrix(GL_MODELVIEW_MATRIX), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -10, 1});
 }
 
+TEST_F(ControllerGL, InAPerspectiveViewAPieceAtEqualDepthCoversTheOneBeforeAndOneBehindDoesNot)
+{
+    // A camera ten units up, looking down on the plane z 0 as the game's 3-D view does.
+    controller.setCamera(camera({0, 0, 10}, {0, 0, -1}, {0, 1, 0}));
+    glDisable(GL_CULL_FACE);
+    auto square = [](float z, float r, float g, float b)
+    {
+        glColor3f(r, g, b);
+        glBegin(GL_QUADS);
+        glVertex3f(-1, -1, z);
+        glVertex3f(1, -1, z);
+        glVertex3f(1, 1, z);
+        glVertex3f(-1, 1, z);
+        glEnd();
+    };
+    struct Case
+    {
+        const char* name;
+        float laterZ;
+        Pixel seen;
+    };
+    // Just behind: a hundredth of a unit, many depth steps at this distance.
+    const Case cases[] = {
+        {"same plane", 0.0f, BLUE}, {"just behind", -0.01f, RED}, {"in front", 0.01f, BLUE}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        clearTo(0, 0, 0);
+        square(0.0f, 1, 0, 0);
+        square(c.laterZ, 0, 0, 1);
+        EXPECT_EQ(readPixel(W / 2, H / 2), c.seen);
+    }
+}
+
 TEST_F(ControllerGL, FogRunsBetweenPercentsOfTheFarPlane)
 {
     controller.setViewData(view(1.0f, 200.0f, 60.0f, 0, 0, W, H, true));
