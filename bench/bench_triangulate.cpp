@@ -84,14 +84,4 @@ BENCHMARK(triangulate)
     ->Args({SPIRAL, 40})
     ->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

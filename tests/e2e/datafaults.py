@@ -4,6 +4,7 @@ player might: each ends with the game's own fatal report, or the game starts wit
 memory stays small. One run per case; the copy goes with the run, also when it fails."""
 
 import argparse
+import math
 import os
 import resource
 import shutil
@@ -49,12 +50,14 @@ def circles(data, refs):
 
 
 def outline(data):
-    square = "-1,-1 1,-1 1,1 -1,1"
-    # The wall keeps its block beside the long outline, so it is made whatever becomes of the outline.
-    write(data, "models/wall.pmf", "MODELS_LIST == WALL\nWALL_MODEL_PART_LIST == BLOCK LONG\n"
-          "BLOCK_PART_PLANE == XY\nBLOCK_PART_TYPE == LINE_LOOP\nBLOCK_PART_LINE_LOOP == " + square + "\n"
-          "LONG_PART_PLANE == XY\nLONG_PART_TYPE == LINE_LOOP\n" + repeated(square, 100000, " ", "PTS")
-          + "LONG_PART_LINE_LOOP == ::PTS::\n")
+    # A circle of 150,000 distinct corners, written out: repeats through references give corners that
+    # coincide, which ear clipping refuses at once. The wall keeps its block beside the long outline, so it
+    # is made whatever becomes of the outline.
+    count = 150000
+    corners = " ".join("%.2f,%.2f" % (1000 * math.cos(2 * math.pi * i / count), 1000 * math.sin(2 * math.pi * i / count))
+                       for i in range(count))
+    write(data, "models/wall.pmf", "MODELS_LIST == WALL\nWALL_MODEL_PART_LIST == BLOCK LONG\n" + BLOCK +
+          "LONG_PART_PLANE == XY\nLONG_PART_TYPE == LINE_LOOP\nLONG_PART_LINE_LOOP == " + corners + "\n")
 
 
 def shader_sources(data, refs):
@@ -128,7 +131,7 @@ CASES = {
                            fatal("Failed to create MENU InputController using input/missing.cfg", pause=True)),
     "pmf-circles": (lambda d: circles(d, False), [], fatal("Failed to get Model+Material for: WALL")),
     "pmf-circles-refs": (lambda d: circles(d, True), [], fatal("Failed to get Model+Material for: WALL")),
-    "pmf-outline-refs": (outline, [], starts()),
+    "pmf-outline": (outline, [], starts()),
     "shader-files": (lambda d: shader_sources(d, False), [], starts()),
     "shader-files-refs": (lambda d: shader_sources(d, True), [], starts()),
     "obj-self-mtllib": (self_library, [], starts()),
