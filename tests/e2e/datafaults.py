@@ -158,10 +158,12 @@ class Peak:
 
 
 def press_escape(game):
-    """Escape, pressed again while the menu has not opened; the window may be gone before the release."""
-    for action in ("keydown", "keyup"):
-        subprocess.run(["xdotool", action, "--window", str(game.window), "Escape"], capture_output=True)
-        time.sleep(0.1)
+    """Escape, pressed again while the menu has not opened. The window may be gone before the release, so
+    the key is released on the X server as a whole: a key left down would reach the next test's window."""
+    subprocess.run(["xdotool", "keydown", "--window", str(game.window), "Escape"], capture_output=True)
+    time.sleep(0.1)
+    subprocess.run(["xdotool", "keyup", "Escape"], capture_output=True)
+    time.sleep(0.1)
 
 
 def first_picture(game, peak, timeout):
