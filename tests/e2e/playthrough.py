@@ -224,6 +224,13 @@ def auto_pause(args):
 
 def bad_start(args):
     work = tempfile.mkdtemp(prefix="orvik-bad-")
+    try:
+        bad_start_in(args, work)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def bad_start_in(args, work):
     empty = os.path.join(work, "empty.cfg")
     open(empty, "w").close()
     for name, argv in (("misspelt", ["orvk-missing.cfg"]), ("empty", [empty])):
@@ -239,7 +246,6 @@ def bad_start(args):
           % (status, game.stderr))
     check("GameGraphics - Failed to get Model+Material for: TREASURE" in game.stderr
           and "orvik/src/GameGraphics" in game.stderr, "missing model file: no fatal report:\n" + game.stderr)
-    shutil.rmtree(work, ignore_errors=True)
 
 
 CASES = {"walk-2d": lambda a: walk(a, False), "walk-3d": lambda a: walk(a, True), "mouse": mouse,
