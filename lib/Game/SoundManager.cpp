@@ -1,6 +1,7 @@
 #include "Game/SoundManager.h"
 
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "CFG/Info.h"
@@ -38,6 +39,20 @@ bool endsWith(const std::string& text, const std::string& suffix)
 {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// For each name, whether it is that name's last mention. A source or sound set up again replaces what the
+// earlier mention made without freeing it, so only the last mention of a name is set up: a list repeated
+// through references would otherwise decode the same file, and hold its samples, once for every repeat.
+std::vector<bool> lastMentions(const std::vector<std::string>& names)
+{
+    std::unordered_map<std::string, std::size_t> last;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        last[names[i]] = i;
+    std::vector<bool> isLast(names.size(), false);
+    for (const auto& entry : last)
+        isLast[entry.second] = true;
+    return isLast;
 }
 } // namespace
 
@@ -103,6 +118,86 @@ public:
         }
     }
 
+    // SOUND_SOURCES: ids by first mention; false once the controller refuses one.
+    bool addSources(const CFG::Info& info)
+    {
+        std::vector<std::string> names = listOf(info.get("SOUND_SOURCES"), ",");
+        std::vector<bool> loops(names.size(), false);
+        for (std::size_t i = 0; i < names.size(); ++i)
+        {
+            loops[i] = endsWith(names[i], LOOPS_SUFFIX);
+            if (loops[i])
+                names[i].erase(names[i].size() - LOOPS_SUFFIX.size());
+        }
+        const std::vector<bool> last = lastMentions(names);
+        for (std::size_t i = 0; i < names.size(); ++i)
+        {
+            int id = sources.find(names[i]);
+            if (id == 0)
+            {
+                id = nextSourceId++;
+                sources.add(names[i], id);
+                priorities[id] = 0;
+            }
+            if (last[i] && !controller->addSource(id, loops[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // SOUND_FILES: entries of a name and a file, read from SOUND_DIR; false once the controller refuses one.
+    bool loadFiles(const CFG::Info& info)
+    {
+        const std::string dir = info.get("SOUND_DIR");
+        std::vector<std::string> names;
+        std::vector<std::string> files;
+        for (const std::string& entry : listOf(info.get("SOUND_FILES"), ","))
+        {
+            const std::vector<std::string> parts = listOf(entry, ":");
+            if (parts.size() != 2)
+                continue;
+            names.push_back(parts[0]);
+            files.push_back(parts[1]);
+        }
+        const std::vector<bool> last = lastMentions(names);
+        for (std::size_t i = 0; i < names.size(); ++i)
+        {
+            int id = sounds.find(names[i]);
+            if (id == 0)
+            {
+                id = nextSoundId++;
+                sounds.add(names[i], id);
+            }
+            if (last[i] && !controller->load(id, dir + files[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // GAME_EFFECTS: definitions of seven fields on a configured source.
+    void readEffects(const CFG::Info& info)
+    {
+        for (const std::string& definition : listOf(info.get("GAME_EFFECTS"), "SFX:"))
+        {
+            const std::vector<std::string> fields = listOf(definition, ",");
+            if (fields.size() != 7)
+                continue;
+            SFX effect;
+            effect.sound = sounds.find(fields[1]);
+            effect.source = sources.find(fields[2]);
+            effect.volume = Util::strToNum<unsigned int>(fields[3], 10);
+            effect.pitch = Util::strToNum<unsigned int>(fields[4], 10);
+            effect.priority = Util::strToNum<int>(fields[5], 10);
+            effect.busyMode = Util::strToNum<int>(fields[6], 10);
+            if (effect.source == 0)
+                continue;
+            // The first definition with a configured sound wins.
+            if (effects.find(fields[0]).sound != 0)
+                continue;
+            effects.add(fields[0], effect);
+        }
+    }
+
     Sound::I_SoundController* controller;
     int nextSourceId = 1;
     int nextSoundId = 1;
@@ -143,68 +238,10 @@ bool SoundManager::loadSounds(const std::string& file)
     if (file.empty())
         return false;
     CFG::Info info(file, CFG::getDefaultOverrides());
-    bool ok = true;
-
-    for (std::string name : listOf(info.get("SOUND_SOURCES"), ","))
-    {
-        if (!ok)
-            break;
-        const bool loop = endsWith(name, LOOPS_SUFFIX);
-        if (loop)
-            name.erase(name.size() - LOOPS_SUFFIX.size());
-        int id = impl->sources.find(name);
-        if (id == 0)
-        {
-            id = impl->nextSourceId++;
-            impl->sources.add(name, id);
-            impl->priorities[id] = 0;
-        }
-        ok = impl->controller->addSource(id, loop);
-    }
-
-    if (ok)
-    {
-        const std::string dir = info.get("SOUND_DIR");
-        for (const std::string& entry : listOf(info.get("SOUND_FILES"), ","))
-        {
-            if (!ok)
-                break;
-            const std::vector<std::string> parts = listOf(entry, ":");
-            if (parts.size() != 2)
-                continue;
-            int id = impl->sounds.find(parts[0]);
-            if (id == 0)
-            {
-                id = impl->nextSoundId++;
-                impl->sounds.add(parts[0], id);
-            }
-            ok = impl->controller->load(id, dir + parts[1]);
-        }
-    }
-
-    if (ok)
-    {
-        for (const std::string& definition : listOf(info.get("GAME_EFFECTS"), "SFX:"))
-        {
-            const std::vector<std::string> fields = listOf(definition, ",");
-            if (fields.size() != 7)
-                continue;
-            Impl::SFX effect;
-            effect.sound = impl->sounds.find(fields[1]);
-            effect.source = impl->sources.find(fields[2]);
-            effect.volume = Util::strToNum<unsigned int>(fields[3], 10);
-            effect.pitch = Util::strToNum<unsigned int>(fields[4], 10);
-            effect.priority = Util::strToNum<int>(fields[5], 10);
-            effect.busyMode = Util::strToNum<int>(fields[6], 10);
-            if (effect.source == 0)
-                continue;
-            // The first definition with a configured sound wins.
-            if (impl->effects.find(fields[0]).sound != 0)
-                continue;
-            impl->effects.add(fields[0], effect);
-        }
-    }
-    return ok;
+    if (!impl->addSources(info) || !impl->loadFiles(info))
+        return false;
+    impl->readEffects(info);
+    return true;
 }
 
 void SoundManager::handleEvent(EVT::I_Event* event)

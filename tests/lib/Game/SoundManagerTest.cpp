@@ -136,21 +136,46 @@ SOUND_FILES == a:a.wav, nocolon.wav, d:C:\x.wav, b : b.ogg , a:again.wav, c::c.w
     {
         Game::SoundManager manager(&sal, file.path);
     }
-    // A name met twice keeps its id and is added again; the suffix counts in upper case only.
+    // A name met twice keeps the id of its first mention and is set up once, as its last mention says;
+    // the suffix counts in upper case only.
     const Calls expected = {
         "init",
-        "addSource 1",
         "addSource 2 loop",
         "addSource 3",
         "addSource 1",
         "addSource 4 loop",
-        "load 1 soundsa.wav",
         "load 2 soundsb.ogg",
         "load 1 soundsagain.wav",
         "load 3 soundsc.wav",
         "shutdown",
     };
     EXPECT_EQ(expected, sal.calls);
+}
+
+TEST(SoundManager, ANameRepeatedThroughReferencesIsSetUpOnce)
+{
+    // Some 240,000 mentions of one source and one sound, within what one lookup may expand to.
+    std::string run = "tune:tune.ogg";
+    std::string sources = "S";
+    for (int i = 0; i < 599; ++i)
+    {
+        run += ", tune:tune.ogg";
+        sources += ", S";
+    }
+    std::string refs = "::RUN::";
+    std::string sourceRefs = "::SRC::";
+    for (int i = 0; i < 399; ++i)
+    {
+        refs += ", ::RUN::";
+        sourceRefs += ", ::SRC::";
+    }
+    SoundsFile file("RUN == " + run + "\nSRC == " + sources + "\nSOUND_SOURCES == " + sourceRefs +
+                    ", S:LOOPS\nSOUND_FILES == " + refs + ", tune:last.ogg\n");
+    RecordingController sal;
+    {
+        Game::SoundManager manager(&sal, file.path);
+    }
+    EXPECT_EQ((Calls{"init", "addSource 1 loop", "load 1 last.ogg", "shutdown"}), sal.calls);
 }
 
 TEST(SoundManager, OverridesReachTheSoundsFile)
