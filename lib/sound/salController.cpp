@@ -1,5 +1,6 @@
 #include "sound/salController.h"
 
+#include <algorithm>
 #include <limits>
 #include <map>
 #include <string>
@@ -29,6 +30,10 @@ struct salController::Impl
         bool loop = false;
     };
 
+    explicit Impl(std::size_t maxHeld) : maxHeldBytes(maxHeld) {}
+
+    std::size_t maxHeldBytes;
+    std::size_t heldBytes = 0;
     bool initialised = false;
     ALCcontext* context = nullptr;
     std::map<int, SoundBuffer_s> soundBuffers;
@@ -103,6 +108,7 @@ ALuint salController::Impl::makeBuffer(ALenum format, const std::vector<char>& d
         return 0;
     }
     allBuffers.push_back(buffer);
+    heldBytes += data.size();
     return buffer;
 }
 
@@ -136,7 +142,7 @@ void salController::Impl::release()
     context = nullptr;
 }
 
-salController::salController() : impl(new Impl) {}
+salController::salController(std::size_t maxHeldBytes) : impl(new Impl(maxHeldBytes)) {}
 
 salController::~salController()
 {
@@ -202,12 +208,13 @@ bool salController::load(int id, const std::string& file)
     if (!impl->initialised)
         return false;
     const std::string extension = extensionOf(file);
+    const std::size_t room = impl->maxHeldBytes - std::min(impl->heldBytes, impl->maxHeldBytes);
     ALuint buffer = 0;
     int fileType = 0;
     if (extension == "wav")
     {
         Media::WAVFile wav(file.c_str());
-        if (!wav.load())
+        if (!wav.load() || wav.getData().size() > room)
             return false;
         buffer = impl->makeBuffer(formatOf(wav.getNumChannels(), wav.getBitsPerSample()), wav.getData(),
                                   wav.getRate());
@@ -215,7 +222,8 @@ bool salController::load(int id, const std::string& file)
     }
     else if (extension == "ogg")
     {
-        Media::OGGFile ogg(file.c_str());
+        // Decoding stops where the samples would no longer fit.
+        Media::OGGFile ogg(file.c_str(), std::min(Media::OGGFile::MAX_DECODED_BYTES, room));
         if (!ogg.load())
             return false;
         buffer = impl->makeBuffer(formatOf(ogg.getNumChannels(), 16), ogg.getData(), ogg.getRate());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -13,7 +14,13 @@ namespace SAL
 class salController : public Sound::I_SoundController, private Util::NonCopyable<salController>
 {
 public:
-    salController();
+    // The samples of all buffers it holds together, replaced ones included: room for the longest sound
+    // one file may decode to and more, while a sounds file that names a small file that decodes to a
+    // great deal under many names cannot take the machine's memory.
+    static constexpr std::size_t MAX_HELD_BYTES = std::size_t(256) << 20;
+
+    // A sound whose samples would take the held total past maxHeldBytes is not loaded.
+    explicit salController(std::size_t maxHeldBytes = MAX_HELD_BYTES);
     ~salController() override;
 
     bool init() override;

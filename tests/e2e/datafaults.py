@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import wave
 
 import orvik_driver as drv
 
@@ -98,6 +99,28 @@ def many_leaves(data):
           "ESCAPED_PARTS == " + " , ".join(["token.face"] * 99990) + "\n")
 
 
+def sound_files(data, big):
+    path = os.path.join(data, "sounds", "sounds.cfg")
+    with open(path) as f:
+        text = f.read()
+    if big:
+        # Silence of 40 MB listed under thirty names: as many copies as the names would be 1.2 GB.
+        with wave.open(os.path.join(data, "sounds", "big.wav"), "wb") as w:
+            w.setnchannels(2)
+            w.setsampwidth(2)
+            w.setframerate(44100)
+            w.writeframes(bytes(40 * 1000 * 1000))
+        files = "BIG_FILES == " + ", ".join("BIG%d:big.wav" % i for i in range(30)) + "\n"
+        more = "::BIG_FILES::"
+    else:
+        # The music listed 100,000 times under one name.
+        files = repeated("MUSIC_SOUND:music.ogg", 100000, ", ", "MORE")
+        more = "::MORE::"
+    old = "SOUND_FILES == WOOHOO_SOUND:woohoo.wav, MUSIC_SOUND:music.ogg"
+    drv.check(old in text, "the bundled sounds file changed")
+    write(data, "sounds/sounds.cfg", text.replace(old, files + old + ", " + more))
+
+
 def edit_key(data, key, value):
     """Sets one key of orvik.cfg in the copy."""
     path = os.path.join(data, "orvik.cfg")
@@ -137,6 +160,8 @@ CASES = {
     "obj-self-mtllib": (self_library, [], starts()),
     "obj-groups": (many_groups, [], starts()),
     "tdm-leaves": (many_leaves, [], starts()),
+    "sound-files-refs": (lambda d: sound_files(d, False), [], starts()),
+    "sound-names-one-file": (lambda d: sound_files(d, True), [], starts(900)),
 }
 
 

@@ -8,6 +8,8 @@
 #include <AL/al.h>
 
 #include "SoundFixtures.h"
+#include "sound/OGGFile.h"
+#include "sound/WAVFile.h"
 #include "support/TempDir.h"
 #include "sound/salController.h"
 
@@ -181,6 +183,35 @@ TEST_F(SalControllerNull, ReplacedIdsUseTheNewRecord)
     pause(0.3);
     EXPECT_TRUE(sal.isPlaying(1)) << "the second source record loops";
     sal.stop(1);
+}
+
+TEST_F(SalControllerNull, SamplesHeldInAllStayWithinTheBound)
+{
+    const std::string wav = dir.write("a.wav", wavTone(1, 16, 8000, 0.05));
+    // A small file of silence that decodes to far more than its size.
+    const std::string ogg = dir.write("bomb.ogg", oggBomb(2, 44100, 100));
+    Media::WAVFile wavFile(wav.c_str());
+    Media::OGGFile oggFile(ogg.c_str());
+    ASSERT_TRUE(wavFile.load() && oggFile.load());
+    const std::size_t both = wavFile.getData().size() + oggFile.getData().size();
+
+    SAL::salController atTheBound(both);
+    ASSERT_TRUE(atTheBound.init());
+    EXPECT_TRUE(atTheBound.load(1, wav));
+    EXPECT_TRUE(atTheBound.load(2, ogg));
+    // Full: a replaced sound still holds its samples, so loading an id again needs room too.
+    EXPECT_FALSE(atTheBound.load(1, wav));
+    EXPECT_FALSE(atTheBound.load(3, wav));
+
+    SAL::salController pastTheBound(both - 1);
+    ASSERT_TRUE(pastTheBound.init());
+    EXPECT_TRUE(pastTheBound.load(1, wav));
+    EXPECT_FALSE(pastTheBound.load(2, ogg));
+    // What was refused took no room.
+    EXPECT_TRUE(pastTheBound.load(3, wav));
+
+    // The bound holds the longest sound one file may give.
+    EXPECT_GE(SAL::salController::MAX_HELD_BYTES, Media::OGGFile::MAX_DECODED_BYTES);
 }
 
 TEST(SalController, NothingWorksBeforeInit)
