@@ -6,6 +6,7 @@
 // raises a MUSIC event, "e" / "E" turns effects on or off.
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,9 +69,32 @@ void drive(Game::SoundManager& manager, const EventScript::Command& c)
     }
 }
 
+// The silent controller, watching that one sounds file never sets up a source or sound twice: a name
+// listed again, even a great many times through references, is set up once.
+class OncePerId : public Sound::NullSoundController
+{
+public:
+    bool addSource(int id, bool loop) override
+    {
+        if (!sources.insert(id).second)
+            __builtin_trap();
+        return NullSoundController::addSource(id, loop);
+    }
+    bool load(int id, const std::string& file) override
+    {
+        if (!sounds.insert(id).second)
+            __builtin_trap();
+        return NullSoundController::load(id, file);
+    }
+
+private:
+    std::set<int> sources;
+    std::set<int> sounds;
+};
+
 void readAndDrive(const std::string& file, const std::string& script)
 {
-    Sound::NullSoundController silent;
+    OncePerId silent;
     Game::SoundManager manager(&silent, file);
     manager.setEffects(true);
     EventScript::run(script, [&](const EventScript::Command& c) { drive(manager, c); });
