@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the TGA reader as a file. Whatever it accepts must be a whole image of a
-// supported depth that the writer saves and the reader loads back unchanged.
+// supported depth that the writer saves and the reader loads back unchanged, and that a bound one pixel
+// short of it refuses.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -71,5 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     check(w2 == width && h2 == height && b2 == bits);
     const size_t bytes = static_cast<size_t>(width) * height * (bits / 8);
     check(std::memcmp(pixels, again, bytes) == 0);
+
+    // The same file bounded one pixel short of its image is refused, and leaves nothing allocated.
+    const std::uint64_t count = static_cast<std::uint64_t>(width) * height;
+    unsigned char* bounded = nullptr;
+    check(!Media::TGA::loadFromFile(input.path(), &w2, &h2, &b2, &bounded, count - 1) && bounded == nullptr);
     return 0;
 }

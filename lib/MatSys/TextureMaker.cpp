@@ -1,9 +1,11 @@
 #include "MatSys/TextureMaker.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "MatSys/Texture.h"
 #include "MatSys/TextureOptionsMaker.h"
+#include "Render/OpenGL.h"
 #include "media/TGA.h"
 
 namespace MatSys
@@ -18,6 +20,17 @@ bool endsWith(const std::string& text, const std::string& ending)
 {
     return text.size() >= ending.size() &&
            text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// The most pixels a texture of this driver can hold: its largest 2-D texture. An image beyond it could not
+// be used, so it is not read at all. Without a current context nothing is known, and nothing is refused.
+std::uint64_t mostTexturePixels()
+{
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    if (side <= 0)
+        return UINT64_MAX;
+    return static_cast<std::uint64_t>(side) * static_cast<std::uint64_t>(side);
 }
 } // namespace
 
@@ -45,7 +58,7 @@ I_Texture* TextureMaker::createFromTGA(const std::string& name)
     unsigned int width = 0, height = 0, bitsPerPixel = 0;
     unsigned char* loaded = nullptr;
     const std::string path = m_loadDir + name;
-    if (!Media::TGA::loadFromFile(path.c_str(), &width, &height, &bitsPerPixel, &loaded))
+    if (!Media::TGA::loadFromFile(path.c_str(), &width, &height, &bitsPerPixel, &loaded, mostTexturePixels()))
         return nullptr;
     std::unique_ptr<unsigned char[]> pixels(loaded);
     const std::string stem = name.substr(0, name.find_last_of('.'));

@@ -192,7 +192,7 @@ void putLe16(unsigned char* at, unsigned int value)
 } // namespace
 
 bool TGA::loadFromFile(const char* path, unsigned int* width, unsigned int* height,
-                       unsigned int* bitsPerPixel, unsigned char** pixels)
+                       unsigned int* bitsPerPixel, unsigned char** pixels, std::uint64_t maxPixels)
 {
     if (pixels != nullptr)
         *pixels = nullptr;
@@ -201,7 +201,7 @@ bool TGA::loadFromFile(const char* path, unsigned int* width, unsigned int* heig
         return false;
     Reader in(path);
     Header header;
-    if (!in.isOpen() || !readHeader(in, header) || !acceptable(header))
+    if (!in.isOpen() || !readHeader(in, header) || !acceptable(header) || header.pixelCount() > maxPixels)
         return false;
     Buffer buffer;
     if (!loadPixels(in, header, buffer))

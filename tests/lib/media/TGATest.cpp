@@ -154,6 +154,20 @@ TEST(TGALoadFile, MissingFileAndNullArgumentsAreRefused)
     EXPECT_FALSE(Media::TGA::loadFromFile(path.c_str(), &w, &h, &b, nullptr));
 }
 
+TEST(TGALoadFile, AnImageOfMorePixelsThanAskedIsNotRead)
+{
+    Testing::TempDir dir{"orvik-tga"};
+    // 4 × 3 pixels of 8 bits in one run-length packet of 12.
+    const std::string path = dir.write("run.tga", tga(11, 4, 3, 8, 0, bytes({0x80 | 11, 7})));
+    unsigned int w = 0, h = 0, b = 0;
+    unsigned char* pixels = nullptr;
+    ASSERT_TRUE(Media::TGA::loadFromFile(path.c_str(), &w, &h, &b, &pixels, 12));
+    std::unique_ptr<unsigned char[]> owned(pixels);
+    EXPECT_EQ(7, pixels[11]);
+    EXPECT_FALSE(Media::TGA::loadFromFile(path.c_str(), &w, &h, &b, &pixels, 11));
+    EXPECT_EQ(nullptr, pixels);
+}
+
 std::string readAll(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -290,5 +291,38 @@ TEST_F(TextureGL, TheTextureObjectLivesAsLongAsTheTexture)
     EXPECT_TRUE(glIsTexture(id));
     tex.reset();
     EXPECT_FALSE(glIsTexture(id));
+}
+
+// An 8-bit run-length file of one grey value: a few bytes for every 128 pixels.
+std::string greyRunLength(unsigned int width, unsigned int height)
+{
+    std::string file;
+    file += '\0';
+    file += '\0';
+    file += static_cast<char>(11);
+    file += std::string(9, '\0');
+    file += TextureFiles::le16(width) + TextureFiles::le16(height);
+    file += static_cast<char>(8);
+    file += '\0';
+    std::uint64_t left = static_cast<std::uint64_t>(width) * height;
+    while (left > 0)
+    {
+        const std::uint64_t count = left < 128 ? left : 128;
+        file += static_cast<char>(0x80 | (count - 1));
+        file += static_cast<char>(0x7F);
+        left -= count;
+    }
+    return file;
+}
+
+TEST_F(TextureGL, AnImageLargerThanTheDriversLargestTextureIsNotRead)
+{
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    ASSERT_GT(side, 0);
+    if (side >= 65535)
+        GTEST_SKIP() << "a TGA file cannot state an image past this driver's largest texture";
+    // One row more than the largest texture: the file is a few MB, its pixels would be a gigabyte or so.
+    EXPECT_EQ(nullptr, load("huge.tga", greyRunLength(side, side + 1)));
 }
 } // namespace
