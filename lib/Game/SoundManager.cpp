@@ -118,6 +118,18 @@ public:
         }
     }
 
+    // The name's id, a new one from next when it has none yet.
+    static int idOf(Util::BasicStore<std::string, int>& ids, const std::string& name, int& next)
+    {
+        int id = ids.find(name);
+        if (id == 0)
+        {
+            id = next++;
+            ids.add(name, id);
+        }
+        return id;
+    }
+
     // SOUND_SOURCES: ids by first mention; false once the controller refuses one.
     bool addSources(const CFG::Info& info)
     {
@@ -132,13 +144,8 @@ public:
         const std::vector<bool> last = lastMentions(names);
         for (std::size_t i = 0; i < names.size(); ++i)
         {
-            int id = sources.find(names[i]);
-            if (id == 0)
-            {
-                id = nextSourceId++;
-                sources.add(names[i], id);
-                priorities[id] = 0;
-            }
+            const int id = idOf(sources, names[i], nextSourceId);
+            priorities.emplace(id, 0);
             if (last[i] && !controller->addSource(id, loops[i]))
                 return false;
         }
@@ -162,12 +169,7 @@ public:
         const std::vector<bool> last = lastMentions(names);
         for (std::size_t i = 0; i < names.size(); ++i)
         {
-            int id = sounds.find(names[i]);
-            if (id == 0)
-            {
-                id = nextSoundId++;
-                sounds.add(names[i], id);
-            }
+            const int id = idOf(sounds, names[i], nextSoundId);
             if (last[i] && !controller->load(id, dir + files[i]))
                 return false;
         }
