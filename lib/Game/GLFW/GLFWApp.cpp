@@ -132,6 +132,14 @@ GLFWApp::GLFWApp(const char* title, int width, int height, bool fullScreen, unsi
         }
     }
 
+    // Every OpenGL 4 driver draws a viewport of 16384 pixels a side; past that a window could not be
+    // filled, and with a software renderer its first picture can be more than the window system carries,
+    // which ends the process inside the window library.
+    if (width > MAX_WINDOW_SIDE || height > MAX_WINDOW_SIDE)
+    {
+        glfwTerminate();
+        ABORT("Failed to init window");
+    }
     glfwWindowHint(GLFW_DEPTH_BITS, 24);
     glfwWindowHint(GLFW_STENCIL_BITS, 0);
     // The library refuses an empty window; such a size is reported as 1 anyway.

@@ -17,8 +17,11 @@ namespace Game
 class GLFWApp : public I_WindowApp, public EVT::I_EventConsumer, private Util::NonCopyable<GLFWApp>
 {
 public:
+    // The largest window side.
+    static constexpr int MAX_WINDOW_SIDE = 16384;
+
     // Opens the window; a width and height of 0 both mean the desktop's size, and a negative size counts
-    // as 0. A window or context that cannot be made is a fatal fault.
+    // as 0. A window or context that cannot be made, or a side past MAX_WINDOW_SIDE, is a fatal fault.
     GLFWApp(const char* title, int width, int height, bool fullScreen, unsigned long clearColor,
             bool clearWindow, float gameSpeed);
     ~GLFWApp() override;

@@ -425,6 +425,17 @@ TEST(WindowDeathTest, AWindowSystemThatCannotBeReachedIsFatal)
         "ABORT: Failed to init window");
 }
 
+TEST(WindowDeathTest, AWindowSidePastTheLargestIsFatal)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "no X server (DISPLAY is unset)";
+    const int most = Game::GLFWApp::MAX_WINDOW_SIDE;
+    EXPECT_DEATH({ Game::GLFWApp app("too wide", most + 1, 64, false, 0, true, 1.0f); },
+                 "ABORT: Failed to init window");
+    EXPECT_DEATH({ Game::GLFWApp app("too tall", 64, most + 1, false, 0, true, 1.0f); },
+                 "ABORT: Failed to init window");
+}
+
 TEST(WindowDeathTest, OnlyOneWindowApplicationAtATime)
 {
     if (!haveDisplay())
