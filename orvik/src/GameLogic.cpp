@@ -104,7 +104,7 @@ void GameLogic::onEnter(const std::string&, const std::string&)
         PlayerScreenAreaFactory factory(view);
         const std::string file = CFG::get("GAME_INPUT_CFG");
         if (!canReadInputFile(file) || !controller->init(file, "", &factory))
-            ABORT("Failed to create GAME InputController using " << CFG::get("GAME_INPUT_CFG"));
+            ABORT("Failed to create GAME InputController using " << file);
     }
     EVT::EventBus& bus = EVT::EventBus::instance();
     EVT::Event_InputController activate(EVT::EVENT_INPUT_CONTROLLER, "GAME", true);

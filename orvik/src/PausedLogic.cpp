@@ -102,7 +102,7 @@ void PausedLogic::onEnter(const std::string& from, const std::string&)
         MenuScreenAreaFactory factory(menuView);
         const std::string file = CFG::get("MENU_INPUT_CFG");
         if (!canReadInputFile(file) || !controller->init(file, "", &factory))
-            ABORT("Failed to create MENU InputController using " << CFG::get("MENU_INPUT_CFG"));
+            ABORT("Failed to create MENU InputController using " << file);
     }
     EVT::Event_InputController activate(EVT::EVENT_INPUT_CONTROLLER, controller->name, true);
     EVT::EventBus::instance().raiseEvent(&activate, false);
